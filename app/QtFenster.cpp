@@ -1,0 +1,96 @@
+#include "app/QtFenster.h"
+
+#include "app/GameRegistry.h"
+#include "app/Paths.h"
+#include "app/WorldProxy.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWheelEvent>
+#include <ctime>
+
+QtFenster::QtFenster(WorldProxy *worldProxy, QWidget *parent)
+    : QOpenGLWidget(parent), proxy(worldProxy)
+{
+    setMouseTracking(true);
+    timer = new QTimer(this);
+    playTime = QTime(0, 0, 0, 0);
+    GameRegistry::setPlayTime(playTime);
+    lastTick = static_cast<long long>(std::time(nullptr));
+    connect(timer, &QTimer::timeout, this, &QtFenster::timeUpdate);
+    timer->start(kFrameIntervalMs);
+    setWindowIcon(QIcon(QString::fromStdString(hostPath("Texturen\\Hero.ico"))));
+    setCursor(Qt::BlankCursor);
+}
+
+void QtFenster::timeUpdate()
+{
+    // The play time follows the wall clock in whole seconds, independent of
+    // how many frames were actually painted.
+    const long long now = static_cast<long long>(std::time(nullptr));
+    playTime = playTime.addSecs(static_cast<int>(now - lastTick));
+    lastTick = static_cast<long long>(std::time(nullptr));
+    GameRegistry::setPlayTime(playTime);
+    update();
+}
+
+void QtFenster::initializeGL() { proxy->initializeGL(); }
+
+void QtFenster::paintGL() { proxy->paint(); }
+
+void QtFenster::resizeGL(int width, int height) { proxy->resize(width, height); }
+
+void QtFenster::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        break;
+    case Qt::Key_F1:
+        showFullScreen();
+        break;
+    case Qt::Key_F2:
+        showMaximized();
+        break;
+    case Qt::Key_F3:
+        showNormal();
+        break;
+    case Qt::Key_F4:
+        showMinimized();
+        break;
+    default:
+        proxy->keyPressed(event->key(), 0, 0, static_cast<int>(event->modifiers()));
+    }
+}
+
+void QtFenster::keyReleaseEvent(QKeyEvent *event)
+{
+    proxy->keyReleased(event->key(), static_cast<int>(event->modifiers()));
+}
+
+void QtFenster::mousePressEvent(QMouseEvent *event)
+{
+    proxy->mouseButton(static_cast<int>(event->button()), true);
+}
+
+void QtFenster::mouseReleaseEvent(QMouseEvent *event)
+{
+    proxy->mouseButton(static_cast<int>(event->button()), false);
+}
+
+void QtFenster::mouseMoveEvent(QMouseEvent *event)
+{
+    // Every move is reported relative to a fixed centre point, and the
+    // cursor is put back there, so the world sees each move as "left of" or
+    // "right of" the centre; the re-centring move itself lands on it.
+    const int centreX = pos().x() + width() / 2;
+    const int centreY = pos().y() + height() / 2;
+    const QPoint global = event->globalPosition().toPoint();
+    proxy->mouseMoved(global.x(), global.y(), centreX, centreY);
+    QCursor::setPos(centreX, centreY);
+}
+
+void QtFenster::wheelEvent(QWheelEvent *event) { proxy->wheelTurned(event->angleDelta().y()); }

@@ -1,0 +1,5 @@
+#pragma once
+#include "world/Level.h"
+
+class Level02 : public Level {
+};

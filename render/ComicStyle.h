@@ -1,0 +1,5 @@
+#pragma once
+
+// Placeholder: the toon-shading object arrives with the rendering work.
+class ComicStyle {
+};

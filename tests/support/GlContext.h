@@ -1,0 +1,31 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <QImage>
+#include <memory>
+
+class QOffscreenSurface;
+class QOpenGLContext;
+class QOpenGLFramebufferObject;
+
+// A real OpenGL context (compatibility profile, under Xvfb when there is no
+// display) made current for the whole test suite, with an offscreen
+// framebuffer of kWidth x kHeight bound as the render target.
+class GlContextTest : public ::testing::Test {
+public:
+    static constexpr int kWidth = 320;
+    static constexpr int kHeight = 240;
+
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+    // The framebuffer's current content, top row first.
+    static QImage grab();
+
+protected:
+    void SetUp() override;
+
+private:
+    static QOffscreenSurface *surface;
+    static QOpenGLContext *context;
+    static QOpenGLFramebufferObject *framebuffer;
+};

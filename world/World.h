@@ -1,0 +1,62 @@
+#pragma once
+#include <Inventor/SbVec3f.h>
+#include <vector>
+
+class Boundary;
+class Entity;
+class Particle;
+class MovingBoundary;
+
+// Collision grid indexed [x][y][z]; each cell lists indices into the
+// static boundary list.
+using SpatialGrid = std::vector<std::vector<std::vector<std::vector<int>>>>;
+
+// One screen of the game: a level, the high-score screen or the game-over
+// screen. The window drives it through slots 0-7; Level drives the set-up
+// steps (8-12) and the steps of a frame (13-21).
+class World {
+public:
+    World();
+    virtual ~World() = default;
+
+    // Sets the GL viewport; called on window resizes through the proxy.
+    void resize(int width, int height);
+
+    virtual void initialize() = 0;
+    virtual void display() = 0;
+    virtual void mouseMoved(int x, int y, int centreX, int centreY) = 0;
+    virtual void keyPressed(int key, int x, int y, int modifiers) = 0;
+    virtual void mouseButton(int button, bool pressed) = 0;
+    virtual void wheelTurned(int delta) = 0;
+    virtual void keyReleased(int key, int modifiers) = 0;
+    virtual void restart() = 0;
+    virtual void configure() = 0;
+    virtual void loadTextures() = 0;
+    virtual void buildContent() = 0;
+    virtual void placeActors() = 0;
+    virtual void finishSetup() = 0;
+    virtual void beforeUpdate() = 0;
+    virtual void moveBoundaries() = 0;
+    virtual void moveEntities() = 0;
+    virtual void moveParticles() = 0;
+    virtual void drawBoundaries() = 0;
+    virtual void drawEntities() = 0;
+    virtual void drawParticles() = 0;
+    virtual void drawOverlay() = 0;
+    virtual SbVec3f cellOf(SbVec3f position) = 0;
+
+    // Read access for tests and tools.
+    const std::vector<Boundary *> &getStaticBoundaries() const { return staticBoundaries; }
+    const std::vector<MovingBoundary *> &getMovingBoundaries() const { return movingBoundaries; }
+    const std::vector<Entity *> &getEntities() const { return entities; }
+    const SpatialGrid &getGrid() const { return grid; }
+
+protected:
+    bool leftButtonDown;
+    bool rightButtonDown;
+    std::vector<Boundary *> staticBoundaries;
+    std::vector<Entity *> entities;
+    std::vector<Particle *> particles;
+    std::vector<MovingBoundary *> movingBoundaries;
+    SpatialGrid grid;
+};
