@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QSurfaceFormat>
-#include <memory>
 
 std::vector<World *> createWorlds()
 {
@@ -27,9 +26,6 @@ std::vector<World *> createWorlds()
             new Level06, new Level07, new Level08, new EndLevel, new GameOver};
 }
 
-namespace {
-// The game draws with the fixed-function pipeline, display lists and
-// GLSL 1.x shaders: it needs a compatibility profile.
 void requestCompatibilityContext()
 {
     QSurfaceFormat format;
@@ -39,30 +35,27 @@ void requestCompatibilityContext()
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
 }
-} // namespace
+
+GameObjects createGameObjects()
+{
+    GameObjects game;
+    game.worlds = createWorlds();
+    game.comicStyle = std::make_unique<ComicStyle>();
+    game.registry = std::make_unique<GameRegistry>();
+    GameRegistry::setWorlds(game.worlds);
+    game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
+    GameRegistry::setWorldProxy(game.proxy);
+    GameRegistry::setComicStyle(game.comicStyle.get());
+    return game;
+}
 
 int runGame(int argc, char **argv)
 {
-    std::vector<World *> worlds = createWorlds();
-    auto comicStyle = std::make_unique<ComicStyle>();
-    auto registry = std::make_unique<GameRegistry>();
-    GameRegistry::setWorlds(worlds);
-    auto *proxy = new WorldProxy(GameRegistry::takeNextWorld());
-    GameRegistry::setWorldProxy(proxy);
-    GameRegistry::setComicStyle(comicStyle.get());
-
+    GameObjects game = createGameObjects();
     requestCompatibilityContext();
-    int result;
-    {
-        QApplication application(argc, argv);
-        initBitmapFont();
-        auto *nameEntry = new QtNameEntry(proxy);
-        nameEntry->show();
-        result = application.exec();
-    }
-    // The registry goes before the style and the list, in reverse order of
-    // creation; the worlds themselves are never deleted.
-    registry.reset();
-    comicStyle.reset();
-    return result;
+    QApplication application(argc, argv);
+    initBitmapFont();
+    auto *nameEntry = new QtNameEntry(game.proxy);
+    nameEntry->show();
+    return application.exec();
 }

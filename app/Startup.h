@@ -1,13 +1,37 @@
 #pragma once
+#include "app/GameRegistry.h"
+#include "render/ComicStyle.h"
+
+#include <memory>
 #include <vector>
 
 class World;
+class WorldProxy;
 
 // The ten worlds in the order of play: Level01, Level03, Level02,
 // Level04 to Level08, then the high-score screen, then game over (last,
 // so that losing the last life can jump straight to it). Constructing them
 // loads nothing and needs no GL context.
 std::vector<World *> createWorlds();
+
+// Everything start-up creates before any window exists. Members are
+// destroyed in reverse order: the registry goes first, the worlds are
+// never deleted and the proxy lives until the process ends.
+struct GameObjects {
+    std::vector<World *> worlds;
+    std::unique_ptr<ComicStyle> comicStyle;
+    std::unique_ptr<GameRegistry> registry;
+    WorldProxy *proxy = nullptr;
+};
+
+// Creates the worlds, the comic style and the registry, hands the first
+// world to a new proxy and registers everything.
+GameObjects createGameObjects();
+
+// The game draws with the fixed-function pipeline, display lists and GLSL
+// 1.x shaders: it needs a compatibility profile. Call before the
+// QApplication exists.
+void requestCompatibilityContext();
 
 // The whole start-up and event loop; returns the process exit code.
 int runGame(int argc, char **argv);

@@ -1,0 +1,59 @@
+#include "app/WorldProxy.h"
+#include "render/GL.h"
+#include "support/GlContext.h"
+#include "support/RecordingWorld.h"
+
+#include <gtest/gtest.h>
+
+using ProxyTest = GlContextTest;
+
+TEST_F(ProxyTest, ForwardsToTheCurrentWorld)
+{
+    RecordingWorld world;
+    WorldProxy proxy(&world);
+    EXPECT_TRUE(world.calls.empty()); // construction sets nothing up
+    proxy.keyPressed(65, 0, 0, 0);
+    proxy.mouseButton(1, true);
+    proxy.paint();
+    EXPECT_EQ(world.calls, (std::vector<std::string>{"keyPressed 65 0 0 0", "mouseButton 1 1", "display"}));
+}
+
+TEST_F(ProxyTest, EverythingForwardedDuringASwitchIsDropped)
+{
+    RecordingWorld first, second;
+    WorldProxy proxy(&first);
+    second.onInitialize = [&] {
+        EXPECT_TRUE(proxy.isBusy());
+        proxy.paint();
+        proxy.keyPressed(65, 0, 0, 0);
+        proxy.keyReleased(65, 0);
+        proxy.mouseMoved(1, 2, 3, 4);
+        proxy.mouseButton(1, true);
+        proxy.wheelTurned(120);
+        proxy.resize(10, 10);
+    };
+    proxy.setWorld(&second);
+    EXPECT_FALSE(proxy.isBusy());
+    EXPECT_EQ(second.calls, std::vector<std::string>{"initialize"});
+    EXPECT_TRUE(first.calls.empty());
+    proxy.wheelTurned(120);
+    EXPECT_EQ(second.calls.back(), "wheelTurned 120");
+}
+
+TEST_F(ProxyTest, SwitchAppliesTheGlDefaultsBeforeInitialize)
+{
+    RecordingWorld first, second;
+    WorldProxy proxy(&first);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDepthFunc(GL_ALWAYS);
+    bool depthOnDuringInit = false;
+    second.onInitialize = [&] {
+        GLint func = 0;
+        glGetIntegerv(GL_DEPTH_FUNC, &func);
+        depthOnDuringInit = glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) &&
+                            glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_COLOR_MATERIAL) && func == GL_LESS;
+    };
+    proxy.setWorld(&second);
+    EXPECT_TRUE(depthOnDuringInit);
+}

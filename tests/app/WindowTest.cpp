@@ -1,0 +1,195 @@
+// Real windows driven by real Qt events: the nickname window and the game
+// window, wired to a world that records what reaches it.
+#include "app/GameRegistry.h"
+#include "app/QtFenster.h"
+#include "app/QtNameEntry.h"
+#include "app/WorldProxy.h"
+#include "support/Application.h"
+#include "support/RecordingWorld.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+QtFenster *findGameWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *game = qobject_cast<QtFenster *>(w))
+            return game;
+    return nullptr;
+}
+
+// Processes events until the condition holds or the time runs out.
+template <typename Condition> bool waitFor(Condition condition, int timeoutMs = 3000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return condition();
+}
+
+// Runs the application's event loop, as the game does, and performs the
+// action from inside it. Returns the loop's exit code: 0 when closing the
+// last window ended it, 1 when it had to be stopped after a timeout.
+template <typename Action> int runEventLoopUntilLastWindowCloses(Action action)
+{
+    QTimer::singleShot(50, action);
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });
+    return QApplication::exec();
+}
+
+struct WindowTest : ::testing::Test {
+    GameRegistry registry;
+    RecordingWorld world;
+    std::unique_ptr<WorldProxy> proxy;
+
+    void SetUp() override
+    {
+        ensureApplication();
+        proxy = std::make_unique<WorldProxy>(&world);
+        GameRegistry::setWorlds({&world});
+        GameRegistry::setWorldProxy(proxy.get());
+    }
+
+    void TearDown() override
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            delete w;
+    }
+};
+
+struct GameWindowTest : WindowTest {
+    QtFenster *window = nullptr;
+
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        window = new QtFenster(proxy.get());
+        window->resize(400, 300);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_TRUE(waitFor([&] { return world.count("display") > 0; }));
+        ASSERT_EQ(world.count("initialize"), 1);
+        world.calls.clear();
+    }
+};
+
+} // namespace
+
+TEST_F(WindowTest, NameEntryKeepsSevenCharactersAndOpensTheGameOnReturn)
+{
+    auto *entry = new QtNameEntry(proxy.get());
+    entry->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(entry));
+    EXPECT_EQ(entry->findChild<QLabel *>()->text(), "Bitte geben sie einen Nickname ein:");
+
+    auto *edit = entry->findChild<QLineEdit *>();
+    QTest::keyClicks(edit, "Wanderer9");
+    EXPECT_EQ(edit->text(), "Wandere");
+    EXPECT_EQ(findGameWindow(), nullptr);
+
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(GameRegistry::getNickname(), "Wandere");
+    EXPECT_FALSE(entry->isVisible());
+    QtFenster *game = findGameWindow();
+    ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(game->isVisible());
+    // Its first GL initialisation sets up the proxy's world, once.
+    EXPECT_TRUE(waitFor([&] { return world.count("display") > 0; }));
+    EXPECT_EQ(world.count("initialize"), 1);
+}
+
+TEST_F(WindowTest, EmptyNicknameIsAccepted)
+{
+    GameRegistry::setNickname("old");
+    auto *entry = new QtNameEntry(proxy.get());
+    entry->show();
+    QTest::keyClick(entry->findChild<QLineEdit *>(), Qt::Key_Return);
+    EXPECT_EQ(GameRegistry::getNickname(), "");
+    EXPECT_NE(findGameWindow(), nullptr);
+}
+
+TEST_F(WindowTest, ClosingTheNameEntryEndsWithoutAGameWindow)
+{
+    auto *entry = new QtNameEntry(proxy.get());
+    entry->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(entry));
+    EXPECT_EQ(runEventLoopUntilLastWindowCloses([&] { entry->close(); }), 0);
+    EXPECT_EQ(findGameWindow(), nullptr);
+    EXPECT_EQ(world.count("initialize"), 0);
+}
+
+TEST_F(GameWindowTest, WindowKeysAreHandledOnPressButReleasesReachTheWorld)
+{
+    for (Qt::Key key : {Qt::Key_F1, Qt::Key_F3, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4})
+        QTest::keyClick(window, key);
+    EXPECT_EQ(world.count("keyPressed"), 0);
+    EXPECT_EQ(world.count("keyReleased"), 5);
+    EXPECT_EQ(world.count("keyReleased 16777264 0"), 1); // F1
+}
+
+TEST_F(GameWindowTest, OtherKeysReachTheWorldWithZeroCoordinates)
+{
+    QTest::keyPress(window, Qt::Key_W, Qt::ShiftModifier);
+    QTest::keyRelease(window, Qt::Key_W, Qt::ShiftModifier);
+    EXPECT_EQ(world.count("keyPressed 87 0 0 33554432"), 1);
+    EXPECT_EQ(world.count("keyReleased 87 33554432"), 1);
+}
+
+TEST_F(GameWindowTest, EscapeClosesTheGameWindow)
+{
+    EXPECT_EQ(runEventLoopUntilLastWindowCloses([&] { QTest::keyClick(window, Qt::Key_Escape); }), 0);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(world.count("keyPressed"), 0);
+}
+
+TEST_F(GameWindowTest, MouseMovesAreReportedAgainstTheCentreAndRecentred)
+{
+    const QPoint centre(window->pos().x() + window->width() / 2,
+                        window->pos().y() + window->height() / 2);
+    const QString expectCentre = QString("mouseMoved %1 %2 %1 %2").arg(centre.x()).arg(centre.y());
+    QTest::mouseMove(window, window->mapFromGlobal(centre));
+    ASSERT_TRUE(waitFor([&] { return world.count("mouseMoved") > 0; }));
+    EXPECT_EQ(world.count(expectCentre.toStdString()), world.count("mouseMoved"));
+
+    world.calls.clear();
+    const QPoint right = centre + QPoint(40, -10);
+    QTest::mouseMove(window, window->mapFromGlobal(right));
+    ASSERT_TRUE(waitFor([&] { return world.count("mouseMoved") > 0; }));
+    const QString expectRight = QString("mouseMoved %1 %2 %3 %4")
+                                    .arg(right.x()).arg(right.y()).arg(centre.x()).arg(centre.y());
+    EXPECT_EQ(world.calls.front(), expectRight.toStdString());
+    EXPECT_TRUE(waitFor([&] { return QCursor::pos() == centre; }));
+}
+
+TEST_F(GameWindowTest, ButtonsAndWheelReachTheWorld)
+{
+    QTest::mousePress(window, Qt::LeftButton);
+    QTest::mouseRelease(window, Qt::RightButton);
+    QWheelEvent wheel(QPointF(10, 10), window->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window, &wheel);
+    EXPECT_EQ(world.count("mouseButton 1 1"), 1);
+    EXPECT_EQ(world.count("mouseButton 2 0"), 1);
+    EXPECT_EQ(world.count("wheelTurned -120"), 1);
+}
+
+TEST_F(GameWindowTest, PlayTimeAdvancesInWholeSecondsWhileFramesArePainted)
+{
+    EXPECT_EQ(window->getPlayTime(), QTime(0, 0, 0));
+    ASSERT_TRUE(waitFor([&] { return window->getPlayTime() >= QTime(0, 0, 1); }, 2500));
+    const QTime shown = GameRegistry::getPlayTime();
+    EXPECT_EQ(shown.msec(), 0);
+    EXPECT_GE(shown, QTime(0, 0, 1));
+    // With no input at all the world still gets one frame per repaint.
+    EXPECT_GT(world.count("display"), 10);
+    EXPECT_EQ(world.count("initialize"), 0);
+}

@@ -1,0 +1,41 @@
+// Measures the game window's achieved repaint rate: opens the real game
+// window on the first level (as if a nickname had been typed), lets the
+// 20 ms timer drive it for the given number of seconds and prints the
+// frames per second. Run it from the run directory.
+#include "app/GameRegistry.h"
+#include "app/QtFenster.h"
+#include "app/Startup.h"
+#include "render/BitmapText.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    GameObjects game = createGameObjects();
+    requestCompatibilityContext();
+    QApplication application(argc, argv);
+    initBitmapFont();
+    GameRegistry::setNickname("bench");
+
+    QtFenster window(game.proxy);
+    window.resize(1024, 768);
+    long frames = 0;
+    QElapsedTimer clock;
+    QObject::connect(&window, &QOpenGLWidget::frameSwapped, [&] {
+        if (frames++ == 0)
+            clock.start(); // the first frame includes setting up the level
+    });
+    window.show();
+    QTimer::singleShot(int(seconds * 1000), [&] {
+        const double elapsed = clock.elapsed() / 1000.0;
+        std::printf("%ld frames in %.2f s: %.1f frames per second (window %dx%d)\n", frames - 1,
+                    elapsed, (frames - 1) / elapsed, window.width(), window.height());
+        QCoreApplication::quit();
+    });
+    return application.exec();
+}
