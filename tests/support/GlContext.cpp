@@ -44,3 +44,12 @@ void GlContextTest::SetUp()
 }
 
 QImage GlContextTest::grab() { return framebuffer->toImage(); }
+
+void GlContextTest::resizeFramebuffer(int width, int height)
+{
+    delete framebuffer;
+    framebuffer = new QOpenGLFramebufferObject(width, height,
+                                               QOpenGLFramebufferObject::CombinedDepthStencil);
+    framebuffer->bind();
+    context->functions()->glViewport(0, 0, width, height);
+}

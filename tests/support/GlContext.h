@@ -21,6 +21,10 @@ public:
     // The framebuffer's current content, top row first.
     static QImage grab();
 
+    // Replaces the render target by one of the given size (and sets the
+    // viewport to it).
+    static void resizeFramebuffer(int width, int height);
+
 protected:
     void SetUp() override;
 
