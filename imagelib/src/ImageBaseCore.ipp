@@ -126,7 +126,12 @@ int ImageBase<T>::readRaw(const char *path)
     const std::size_t wanted = std::size_t(m_image_size);
     const std::size_t got = m_data ? std::fread(m_data, sizeof(T), wanted, file) : 0;
     std::fclose(file);
-    return got == wanted ? 0 : 2;
+    if (got == wanted)
+        return 0;
+    // A partly read last value is indeterminate; zero it with the rest.
+    if (m_data != nullptr)
+        std::memset(static_cast<void *>(m_data + got), 0, (wanted - got) * sizeof(T));
+    return 2;
 }
 
 template <class T>

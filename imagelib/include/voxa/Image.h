@@ -48,8 +48,8 @@ public:
 
     virtual int hook(int value);
     // 0 on success, 1 when the file cannot be opened (or is not a regular
-    // file), 2 when it holds fewer values than the image (the rest of the
-    // buffer keeps its contents).
+    // file), 2 when it holds fewer values than the image (the values it
+    // holds are read, the rest of the buffer is zeroed).
     virtual int readRaw(const char *path) = 0;
     // Uses `data` as the element buffer without taking ownership: it is
     // never freed here, and the next init() replaces it by a buffer of our
