@@ -1,0 +1,273 @@
+#include "render/GLSL.h"
+#include "support/GlContext.h"
+
+#include <algorithm>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+const char *const kVertex = R"(#version 120
+uniform float weights[4];
+uniform mat3 turn;
+uniform ivec3 cells;
+uniform bool flag;
+void main()
+{
+    vec3 p = turn * gl_Vertex.xyz * (weights[0] + weights[3]);
+    if (flag)
+        p += vec3(cells);
+    gl_Position = gl_ModelViewProjectionMatrix * vec4(p, 1.0);
+}
+)";
+
+const char *const kFragment = R"(#version 120
+uniform sampler1D ramp;
+uniform sampler2D tex;
+uniform vec4 tint;
+void main()
+{
+    gl_FragColor = tint * texture1D(ramp, 0.5) * texture2D(tex, vec2(0.5));
+}
+)";
+
+// The sampler names in the order the GL itself reports its active uniforms.
+std::vector<std::string> reportedSamplers(GLuint program)
+{
+    GLint count = 0;
+    glGetProgramiv(program, GL_ACTIVE_UNIFORMS, &count);
+    std::vector<std::string> names;
+    for (GLint i = 0; i < count; ++i) {
+        GLchar name[64];
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(program, GLuint(i), sizeof name, nullptr, &size, &type, name);
+        if (type == GL_SAMPLER_1D || type == GL_SAMPLER_2D)
+            names.push_back(name);
+    }
+    return names;
+}
+
+struct Built {
+    GLSL::Program *program = nullptr;
+    GLSL::Shader *vertex = nullptr;
+    GLSL::Shader *fragment = nullptr;
+    std::string output;
+    ~Built()
+    {
+        delete program;
+        delete vertex;
+        delete fragment;
+    }
+};
+
+void build(Built &built, const char *vertex, const char *fragment)
+{
+    testing::internal::CaptureStdout();
+    GLSL::createProgram(&built.program, &built.vertex, &built.fragment, vertex, fragment);
+    std::cout.flush();
+    built.output = testing::internal::GetCapturedStdout();
+}
+
+const GLSL::Uniform *find(const GLSL::Program &program, const std::string &name)
+{
+    for (const GLSL::Uniform &u : program.getUniforms())
+        if (u.name == name)
+            return &u;
+    return nullptr;
+}
+} // namespace
+
+class GlslProgram : public GlContextTest {};
+
+TEST_F(GlslProgram, SamplersGetConsecutiveUnitsInReportOrder)
+{
+    Built built;
+    build(built, kVertex, kFragment);
+    ASSERT_TRUE(built.program->isLinked()) << built.output;
+
+    const std::vector<GLSL::Sampler> &samplers = built.program->getSamplers();
+    const std::vector<std::string> reported = reportedSamplers(built.program->getHandle());
+    ASSERT_EQ(samplers.size(), 2u);
+    ASSERT_EQ(reported.size(), 2u);
+    built.program->bind();
+    for (size_t unit = 0; unit < samplers.size(); ++unit) {
+        EXPECT_EQ(samplers[unit].name, reported[unit]);
+        GLint value = -1;
+        glGetUniformiv(built.program->getHandle(), samplers[unit].location, &value);
+        EXPECT_EQ(value, GLint(unit)) << samplers[unit].name;
+    }
+    // Samplers are not uniforms for the setters.
+    EXPECT_EQ(find(*built.program, "ramp"), nullptr);
+
+    built.program->setSampler("tex", 5);
+    GLint texUnit = -1;
+    glGetUniformiv(built.program->getHandle(), built.program->getUniformLocation("tex"), &texUnit);
+    EXPECT_EQ(texUnit, 5);
+    GLSL::Program::unbind();
+}
+
+TEST_F(GlslProgram, RecordsEachUniformOnceWithoutBuiltInsOrArraySuffix)
+{
+    Built built;
+    build(built, kVertex, kFragment);
+    ASSERT_TRUE(built.program->isLinked()) << built.output;
+    const GLSL::Program &program = *built.program;
+
+    const GLSL::Uniform *weights = find(program, "weights");
+    ASSERT_NE(weights, nullptr);
+    EXPECT_EQ(weights->type, GLenum(GL_FLOAT));
+    EXPECT_EQ(weights->count, 4);
+    EXPECT_EQ(std::count_if(program.getUniforms().begin(), program.getUniforms().end(),
+                            [](const GLSL::Uniform &u) { return u.name == "weights"; }),
+              1);
+    // Bool, integer vector and matrix types lie in the settable range.
+    ASSERT_NE(find(program, "flag"), nullptr);
+    ASSERT_NE(find(program, "cells"), nullptr);
+    ASSERT_NE(find(program, "turn"), nullptr);
+    EXPECT_EQ(find(program, "turn")->count, 1);
+    for (const GLSL::Uniform &u : program.getUniforms()) {
+        EXPECT_NE(u.name.rfind("gl_", 0), 0u) << u.name;
+        EXPECT_EQ(u.name.find('['), std::string::npos) << u.name;
+    }
+    EXPECT_EQ(built.output.find("Unknown Uniform Type"), std::string::npos);
+}
+
+TEST_F(GlslProgram, SettersAndGettersWorkByNameAndIgnoreUnknownNames)
+{
+    Built built;
+    build(built, kVertex, kFragment);
+    GLSL::Program &program = *built.program;
+    ASSERT_TRUE(program.isLinked()) << built.output;
+    program.bind();
+
+    const float tint[4] = {0.25f, 0.5f, 0.75f, 1.0f};
+    program.setUniform4f(std::string("tint"), tint);
+    float back[4] = {};
+    program.getUniformf("tint", back);
+    EXPECT_EQ(std::vector<float>(back, back + 4), std::vector<float>(tint, tint + 4));
+
+    const float weights[4] = {1, 2, 3, 4};
+    program.setUniform1fv("weights", weights, 4);
+    float element[1] = {};
+    glGetUniformfv(program.getHandle(), glGetUniformLocation(program.getHandle(), "weights[3]"), element);
+    EXPECT_EQ(element[0], 4.0f);
+
+    // Row-major in, transposed by the GL: element (row 0, column 1) = 2.
+    const float rowMajor[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    program.setUniformMatrix3("turn", rowMajor);
+    float columnMajor[9] = {};
+    program.getUniformf("turn", columnMajor);
+    EXPECT_EQ(columnMajor[3], 2.0f);
+
+    float untouched[4] = {9, 9, 9, 9};
+    program.setUniform1f("nonexistent", 1.0f);
+    program.setUniform4f("ramp", tint); // a sampler is not a settable uniform
+    program.getUniformf("nonexistent", untouched);
+    EXPECT_EQ(untouched[0], 9.0f);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    GLSL::Program::unbind();
+}
+
+TEST_F(GlslProgram, UniformLocationLooksUpAndThrowsForUnknownNames)
+{
+    Built built;
+    build(built, kVertex, kFragment);
+    GLSL::Program &program = *built.program;
+    EXPECT_EQ(program.getUniformLocation("tint"), find(program, "tint")->location);
+    EXPECT_EQ(program.getUniformLocation("tex"), program.getRawUniformLocation("tex"));
+    // Not recorded under this name, but the GL knows it.
+    EXPECT_EQ(program.getUniformLocation("weights[2]"), program.getRawUniformLocation("weights[2]"));
+    try {
+        program.getUniformLocation("nothing");
+        FAIL() << "no exception";
+    } catch (const std::logic_error &error) {
+        EXPECT_STREQ(error.what(), "nothing - is not a valid uniform variable name");
+    }
+}
+
+TEST_F(GlslProgram, RelinkingRebuildsBothLists)
+{
+    Built built;
+    build(built, kVertex, kFragment);
+    const size_t uniforms = built.program->getUniforms().size();
+    built.program->link();
+    EXPECT_EQ(built.program->getUniforms().size(), uniforms);
+    EXPECT_EQ(built.program->getSamplers().size(), 2u);
+    GLint current = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(current, 0);
+}
+
+TEST_F(GlslProgram, UnsignedUniformIsReportedAsUnknownAndNotRecorded)
+{
+    const char *vertex = "#version 130\n"
+                         "uniform uint counter;\n"
+                         "uniform float scale;\n"
+                         "void main() { gl_Position = gl_Vertex * float(counter) * scale; }\n";
+    const char *fragment = "#version 130\nvoid main() { gl_FragColor = vec4(1.0); }\n";
+    Built built;
+    build(built, vertex, fragment);
+    if (!built.program->isLinked())
+        GTEST_SKIP() << "driver refuses GLSL 1.30: " << built.output;
+
+    EXPECT_NE(built.output.find("Unknown Uniform Type\n"), std::string::npos);
+    EXPECT_EQ(find(*built.program, "counter"), nullptr);
+    EXPECT_NE(find(*built.program, "scale"), nullptr);
+
+    built.program->bind();
+    built.program->setUniform1i("counter", 7);
+    GLuint value = 99;
+    glGetUniformuiv(built.program->getHandle(), glGetUniformLocation(built.program->getHandle(), "counter"), &value);
+    EXPECT_EQ(value, 0u);
+    GLSL::Program::unbind();
+}
+
+TEST_F(GlslProgram, MissingShaderFilesPrintBothLogsAndTheLinkFailure)
+{
+    Built built;
+    testing::internal::CaptureStdout();
+    GLSL::createProgramFromFiles(&built.program, &built.vertex, &built.fragment, "no-such.vs", "no-such.fs");
+    std::cout.flush();
+    const std::string output = testing::internal::GetCapturedStdout();
+
+    EXPECT_FALSE(built.program->isLinked());
+    ASSERT_NE(built.vertex, nullptr);
+    ASSERT_NE(built.fragment, nullptr);
+    const size_t vertexLog = output.find("Vertex Shader Compile Info Log -- \n");
+    const size_t fragmentLog = output.find("Fragment Shader Compile Info Log -- \n");
+    const size_t failed = output.find("Current program failed to link!\nGLSL Program Link Info Log -- \n");
+    ASSERT_NE(vertexLog, std::string::npos) << output;
+    ASSERT_NE(fragmentLog, std::string::npos) << output;
+    ASSERT_NE(failed, std::string::npos) << output;
+    EXPECT_LT(vertexLog, fragmentLog);
+    EXPECT_LT(fragmentLog, failed);
+    EXPECT_NE(output.find("VertexShaderSource :\n"), std::string::npos);
+    EXPECT_NE(output.find("FragmentShaderSource :\n"), std::string::npos);
+    EXPECT_TRUE(built.program->getSamplers().empty());
+}
+
+TEST_F(GlslProgram, ReadShaderFileLeavesTextAloneWhenMissing)
+{
+    std::string text = "kept";
+    EXPECT_FALSE(GLSL::readShaderFile("no-such-file.vs", text));
+    EXPECT_EQ(text, "kept");
+    EXPECT_FALSE(GLSL::readShaderFile(nullptr, text));
+}
+
+TEST_F(GlslProgram, ShaderOfAnotherTypeGetsNoObject)
+{
+    GLSL::Shader geometry(GL_GEOMETRY_SHADER);
+    EXPECT_EQ(geometry.getHandle(), 0u);
+    geometry.setSource("void main() {}");
+    geometry.compile();
+    EXPECT_FALSE(geometry.isCompiled());
+
+    GLSL::Shader vertex(GL_VERTEX_SHADER);
+    vertex.setSource("#version 120\nvoid main() { gl_Position = gl_Vertex; }\n");
+    vertex.compile();
+    EXPECT_TRUE(vertex.isCompiled());
+    vertex.setSource("#version 120\nvoid main() {}\n");
+    EXPECT_FALSE(vertex.isCompiled()); // a new source needs a new compile
+}
