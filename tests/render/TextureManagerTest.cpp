@@ -1,0 +1,131 @@
+#include "app/GameRegistry.h"
+#include "render/GL.h"
+#include "support/GlContext.h"
+#include "TestFiles.h"
+
+#include "imagebase"
+
+#include <iostream>
+#include <vector>
+
+namespace {
+// Loads through the registry and returns what it printed.
+unsigned int load(const std::string &name, std::string &printed)
+{
+    testing::internal::CaptureStdout();
+    const unsigned int index = GameRegistry::loadTexture(name);
+    std::cout.flush();
+    printed = testing::internal::GetCapturedStdout();
+    return index;
+}
+
+// Writes a bitmap of the given channel count, every byte `value`.
+void writeBitmap(const std::string &path, int width, int height, int channels, unsigned char value)
+{
+    std::vector<unsigned char> data(size_t(width) * height * channels, value);
+    VOXA::Bitmap bitmap;
+    ASSERT_EQ(bitmap.create(width, height, channels, data.data()), 1);
+    ASSERT_EQ(bitmap.write(path.c_str()), 1);
+}
+
+bool isPowerOfTwo(GLint n) { return n > 0 && (n & (n - 1)) == 0; }
+} // namespace
+
+class TextureManager : public GlContextTest {
+protected:
+    GameRegistry registry; // the instance for the test's duration
+};
+
+TEST_F(TextureManager, LoadingTheSameFileTwiceMakesTwoTextures)
+{
+    std::string printed;
+    const unsigned int first = load("clear.bmp", printed);
+    const unsigned int second = load("clear.bmp", printed);
+    EXPECT_EQ(first, 0u);
+    EXPECT_EQ(second, 1u);
+    EXPECT_EQ(printed, "");
+    const GLuint a = GameRegistry::getTexture(first), b = GameRegistry::getTexture(second);
+    EXPECT_NE(a, b);
+    EXPECT_TRUE(glIsTexture(a));
+    EXPECT_TRUE(glIsTexture(b));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(GameRegistry::getTexture(7), 0u); // never returned
+}
+
+TEST_F(TextureManager, FailedLoadKeepsItsImageButUsesNoIndex)
+{
+    std::string printed;
+    EXPECT_EQ(load("no-such-file.bmp", printed), 0u);
+    EXPECT_EQ(printed, "Datei nicht gefunden");
+    EXPECT_EQ(GameRegistry::textureCount(), 0u);
+
+    EXPECT_EQ(load("grass.bmp", printed), 0u); // the first free index
+    EXPECT_EQ(load("lava.bmp", printed), 1u);
+    EXPECT_EQ(GameRegistry::imageCount(), 3u);
+    EXPECT_EQ(GameRegistry::textureCount(), 2u);
+    GLint filter = 0;
+    glBindTexture(GL_TEXTURE_2D, GameRegistry::getTexture(1));
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_NEAREST_MIPMAP_LINEAR);
+}
+
+TEST_F(TextureManager, BitmapsThatAreNotThreeBytesAPixelAreRefused)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/Texturen");
+    writeBitmap(dir.path() + "/Texturen/grey.bmp", 16, 16, 1, 200);
+    writeBitmap(dir.path() + "/Texturen/alpha.bmp", 16, 16, 4, 200);
+    ScopedWorkingDirectory cwd(dir.path());
+    for (const char *name : {"grey.bmp", "alpha.bmp"}) {
+        std::string printed;
+        EXPECT_EQ(load(name, printed), 0u) << name;
+        EXPECT_EQ(printed, "Datei nicht gefunden") << name;
+    }
+    EXPECT_EQ(GameRegistry::imageCount(), 2u);
+    EXPECT_EQ(GameRegistry::textureCount(), 0u);
+}
+
+TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
+{
+    // 50 x 30: rows of 150 bytes, not a multiple of four. Blue on the left,
+    // red on the right, and the top rows white.
+    constexpr int kW = 50, kH = 30;
+    std::vector<unsigned char> bgr;
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            if (y < 3)
+                bgr.insert(bgr.end(), {255, 255, 255});
+            else
+                bgr.insert(bgr.end(), {x < kW / 2 ? (unsigned char)255 : (unsigned char)0, 0,
+                                       x < kW / 2 ? (unsigned char)0 : (unsigned char)255});
+        }
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() + "/Texturen");
+    VOXA::Bitmap bitmap;
+    ASSERT_EQ(bitmap.create(kW, kH, 3, bgr.data()), 1);
+    ASSERT_EQ(bitmap.write((dir.path() + "/Texturen/odd.bmp").c_str()), 1);
+    ScopedWorkingDirectory cwd(dir.path());
+
+    std::string printed;
+    const unsigned int index = load("odd.bmp", printed);
+    ASSERT_EQ(GameRegistry::textureCount(), 1u) << printed;
+    glBindTexture(GL_TEXTURE_2D, GameRegistry::getTexture(index));
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    EXPECT_TRUE(isPowerOfTwo(width)) << width;
+    EXPECT_TRUE(isPowerOfTwo(height)) << height;
+
+    std::vector<unsigned char> texels(size_t(width) * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    auto texel = [&](int x, int y) {
+        const unsigned char *p = &texels[(size_t(y) * width + x) * 3];
+        return std::vector<int>{p[0], p[1], p[2]};
+    };
+    EXPECT_EQ(texel(0, 0), (std::vector<int>{255, 255, 255})); // the picture's top row comes first
+    EXPECT_EQ(texel(0, height - 1), (std::vector<int>{0, 0, 255}));
+    EXPECT_EQ(texel(width - 1, height - 1), (std::vector<int>{255, 0, 0}));
+    EXPECT_EQ(texel(width - 1, height / 2), (std::vector<int>{255, 0, 0}));
+}
