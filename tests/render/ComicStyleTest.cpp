@@ -1,0 +1,197 @@
+#include "app/WarningBox.h"
+#include "render/ComicStyle.h"
+#include "render/GL.h"
+#include "render/GLSL.h"
+#include "render/TextureError.h"
+#include "support/GlContext.h"
+#include "TestFiles.h"
+
+#include <array>
+#include <filesystem>
+#include <vector>
+
+namespace {
+const char *const kRamp = "0 0 0\n0.5 0 0\n0.8 0.1 0.1\n1 0.3 0.3\n";
+
+struct Warning {
+    std::string caption, text;
+};
+
+// Records warning boxes instead of showing them; restores the real box.
+class WarningRecorder {
+public:
+    WarningRecorder()
+    {
+        setWarningBoxHook([this](const std::string &caption, const std::string &text) {
+            warnings.push_back({caption, text});
+        });
+    }
+    ~WarningRecorder() { setWarningBoxHook(nullptr); }
+    std::vector<Warning> warnings;
+};
+
+std::array<float, 12> rampTexels(GLuint texture)
+{
+    std::array<float, 12> texels{};
+    glBindTexture(GL_TEXTURE_1D, texture);
+    glGetTexImage(GL_TEXTURE_1D, 0, GL_RGB, GL_FLOAT, texels.data());
+    return texels;
+}
+
+GLint binding(GLenum unit, GLenum query)
+{
+    GLint active = 0, value = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    glActiveTexture(unit);
+    glGetIntegerv(query, &value);
+    glActiveTexture(GLenum(active));
+    return value;
+}
+} // namespace
+
+class ComicStyleTest : public GlContextTest {
+protected:
+    TempDir dir;
+};
+
+TEST_F(ComicStyleTest, LoadsTheFourTexelRampAsWritten)
+{
+    const std::string path = dir.write("tex/red.txt", kRamp);
+    ComicStyle style;
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    style.loadColorRamp(path.c_str(), texture);
+
+    const std::array<float, 12> expected = {0, 0, 0, 0.5f, 0, 0, 0.8f, 0.1f, 0.1f, 1, 0.3f, 0.3f};
+    const std::array<float, 12> texels = rampTexels(texture);
+    for (size_t i = 0; i < texels.size(); ++i)
+        EXPECT_NEAR(texels[i], expected[i], 1.0f / 255) << i;
+    GLint filter = 0;
+    glGetTexParameteriv(GL_TEXTURE_1D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_NEAREST);
+}
+
+TEST_F(ComicStyleTest, ShortOrUnreadableRampFilesAreCorrupt)
+{
+    ComicStyle style;
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    const std::string eleven = "0 0 0 0.5 0 0 0.8 0.1 0.1 1 0.3";
+    for (const std::string &text : {eleven, eleven + "\n", std::string("0 0 0 0.5 x 0 0.8 0.1 0.1 1 0.3 0.3")}) {
+        const std::string path = dir.write("tex/bad.txt", text);
+        EXPECT_THROW(style.loadColorRamp(path.c_str(), texture), FileNotValidError) << text;
+    }
+    EXPECT_THROW(style.loadColorRamp((dir.path() + "/none.txt").c_str(), texture), FileNotFoundError);
+}
+
+TEST_F(ComicStyleTest, RampIsLoadedOnceAndBoundOnItsOwnUnit)
+{
+    dir.write("tex/red.txt", kRamp);
+    ScopedWorkingDirectory cwd(dir.path());
+    WarningRecorder recorder;
+    ComicStyle style;
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_1D, 0);
+
+    style.setColor("red");
+    const unsigned int texture = style.rampTexture("red");
+    ASSERT_NE(texture, 0u);
+    std::filesystem::remove(dir.path() + "/tex/red.txt"); // later calls must not need it
+    for (int i = 0; i < 99; ++i)
+        style.setColor("red");
+
+    EXPECT_TRUE(recorder.warnings.empty());
+    EXPECT_EQ(style.rampCount(), 1u);
+    EXPECT_EQ(style.rampTexture("red"), texture);
+    EXPECT_EQ(binding(GL_TEXTURE0 + ComicStyle::kRampUnit, GL_TEXTURE_BINDING_1D), GLint(texture));
+    EXPECT_EQ(binding(GL_TEXTURE0, GL_TEXTURE_BINDING_1D), 0);
+    GLint active = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
+    EXPECT_EQ(active, GL_TEXTURE0);
+}
+
+TEST_F(ComicStyleTest, MissingRampWarnsOnceAndKeepsAnEmptyTexture)
+{
+    std::filesystem::create_directories(dir.path() + "/tex");
+    ScopedWorkingDirectory cwd(dir.path());
+    WarningRecorder recorder;
+    ComicStyle style;
+    style.setColor("red");
+    style.setColor("red");
+
+    ASSERT_EQ(recorder.warnings.size(), 1u);
+    EXPECT_EQ(recorder.warnings[0].caption, "An Error occured");
+    EXPECT_EQ(recorder.warnings[0].text, "Could not find the texture file for color:red");
+    EXPECT_NE(style.rampTexture("red"), 0u);
+    EXPECT_EQ(binding(GL_TEXTURE0 + ComicStyle::kRampUnit, GL_TEXTURE_BINDING_1D), GLint(style.rampTexture("red")));
+}
+
+TEST_F(ComicStyleTest, CorruptRampWarnsWithTheColourName)
+{
+    dir.write("tex/blue.txt", "0 0 0 0.5 0 0 0.8 0.1 0.1 1 0.3\n");
+    ScopedWorkingDirectory cwd(dir.path());
+    WarningRecorder recorder;
+    ComicStyle style;
+    style.setColor("blue");
+    ASSERT_EQ(recorder.warnings.size(), 1u);
+    EXPECT_EQ(recorder.warnings[0].text, "Texture file corrupt for color:blue");
+}
+
+TEST_F(ComicStyleTest, FirstEnableBuildsWithoutBindingLaterOnesBind)
+{
+    ComicStyle style; // the run directory holds the generated shaders
+    style.disable();  // before any enable: only unbinds
+    EXPECT_FALSE(style.isLoaded());
+
+    testing::internal::CaptureStdout();
+    style.enable();
+    const std::string log = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(style.isLoaded());
+    GLSL::Program *program = style.getProgram();
+    ASSERT_NE(program, nullptr);
+    EXPECT_TRUE(program->isLinked()) << log;
+    EXPECT_EQ(log.find("failed to link"), std::string::npos) << log;
+    EXPECT_EQ(log.find("not a valid"), std::string::npos) << log;
+
+    GLint current = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(current, 0);
+    style.enable();
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(GLuint(current), program->getHandle());
+
+    // Whatever order the GL reported them in, 2D textures read unit 0 and
+    // the ramp unit 1.
+    GLint unit = -1;
+    glGetUniformiv(program->getHandle(), program->getUniformLocation(ComicStyle::kTextureSampler), &unit);
+    EXPECT_EQ(unit, ComicStyle::kTextureUnit);
+    glGetUniformiv(program->getHandle(), program->getUniformLocation(ComicStyle::kRampSampler), &unit);
+    EXPECT_EQ(unit, ComicStyle::kRampUnit);
+
+    style.disable();
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(current, 0);
+}
+
+TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThem)
+{
+    // Declared ramp first: linking alone would put the ramp on unit 0,
+    // where the game's 2D textures are bound.
+    dir.write("comic.vs", "#version 120\nvoid main() { gl_Position = ftransform(); }\n");
+    dir.write("comic.fs", "#version 120\nuniform sampler1D ramp;\nuniform sampler2D tex;\n"
+                          "void main() { gl_FragColor = texture1D(ramp, 0.5) * texture2D(tex, vec2(0.5)); }\n");
+    ScopedWorkingDirectory cwd(dir.path());
+    ComicStyle style;
+    testing::internal::CaptureStdout();
+    style.enable();
+    testing::internal::GetCapturedStdout();
+    GLSL::Program *program = style.getProgram();
+    ASSERT_TRUE(program->isLinked());
+    ASSERT_EQ(program->getSamplers().size(), 2u);
+
+    GLint unit = -1;
+    glGetUniformiv(program->getHandle(), program->getUniformLocation("tex"), &unit);
+    EXPECT_EQ(unit, ComicStyle::kTextureUnit);
+    glGetUniformiv(program->getHandle(), program->getUniformLocation("ramp"), &unit);
+    EXPECT_EQ(unit, ComicStyle::kRampUnit);
+}
