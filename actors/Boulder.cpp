@@ -1,0 +1,127 @@
+#include "actors/Boulder.h"
+
+#include "app/GameRegistry.h"
+#include "render/GL.h"
+
+#include <cmath>
+
+namespace {
+// Radius of a boulder built without arguments, world units.
+constexpr float kDefaultRadius = 1.0f;
+// Drawing spin: degrees turned per world unit of velocity per step, kept
+// within one full turn.
+constexpr float kRollDegreesPerUnit = 5.0f;
+constexpr float kFullTurnDegrees = 360.0f;
+// A harmless ball keeps this share of its displacement on the face it is
+// already rolling on, so on level ground it comes to rest.
+constexpr float kHarmlessCarry = 0.5f;
+// Tessellation of the drawn sphere.
+constexpr int kSlices = 16;
+constexpr int kStacks = 16;
+
+unsigned int glTextureOf(const char *fileName)
+{
+    return GameRegistry::getTexture(GameRegistry::loadTexture(fileName));
+}
+
+bool inUnitRange(float v) { return v >= 0.0f && v <= 1.0f; }
+} // namespace
+
+Boulder::Boulder() : Boulder(SbVec3f(0.0f, 0.0f, 0.0f), kDefaultRadius) {}
+
+Boulder::Boulder(SbVec3f point, float ballRadius)
+    : Entity(point), radius(ballRadius), gravity(GameRegistry::getGravity())
+{
+    clearTexture = glTextureOf("clear.bmp");
+    texture = glTextureOf("Boulder.bmp");
+    // Only allocates; no GL context is needed until draw.
+    quadric = gluNewQuadric();
+    gluQuadricTexture(quadric, GL_TRUE);
+}
+
+Boulder::~Boulder() { gluDeleteQuadric(quadric); }
+
+void Boulder::reset()
+{
+    velocity.setValue(0.0f, 0.0f, 0.0f);
+    position = startPosition;
+    rollZ = 0.0f;
+    rollX = 0.0f;
+}
+
+bool Boulder::collidesWithQuad(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f normal)
+{
+    const SbVec3f sweep = (position - previousPosition) - normal * radius;
+    if (sweep.dot(normal) == 0.0f)
+        return false; // parallel to the face (or no sweep at all)
+    const float length = sweep.length();
+    const SbVec3f direction = sweep / length;
+    const SbVec3f stu = solveFrame(corner, edgeA, edgeB, -direction, previousPosition);
+    if (!inUnitRange(stu[0]) || !inUnitRange(stu[1]))
+        return false;
+    const SbVec3f hit = corner + edgeA * stu[0] + edgeB * stu[1];
+    if (!((hit - previousPosition).length() < length))
+        return false;
+    lastNormal = normal;
+    return true;
+}
+
+void Boulder::resolveQuadCollision(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f normal)
+{
+    const SbVec3f stu = solveFrame(corner, edgeA, edgeB, -normal, position);
+    const SbVec3f foot = corner + edgeA * stu[0] + edgeB * stu[1];
+    const SbVec3f resting = foot + normal * radius;
+    if (deadly)
+        velocity = resting - previousPosition;
+    else if (normal == lastNormal)
+        velocity = kHarmlessCarry * (resting - previousPosition);
+    else
+        velocity.setValue(0.0f, 0.0f, 0.0f);
+    setPosition(resting);
+}
+
+bool Boulder::collidesWithSphere(SbVec3f centre, float otherRadius)
+{
+    return spheresTouch(centre, otherRadius, radius);
+}
+
+void Boulder::resolveSphereCollision(SbVec3f centre, float otherRadius)
+{
+    pushOutOfSphere(centre, otherRadius, radius);
+}
+
+bool Boulder::collidesWith(Entity &other) { return other.collidesWithSphere(position, radius); }
+
+void Boulder::resolveCollisionWith(Entity &other)
+{
+    if (deadly)
+        other.kill();
+    other.resolveSphereCollision(position, radius);
+}
+
+void Boulder::move()
+{
+    savePreviousPosition();
+    // The ball writes its position directly; nextPosition is not used.
+    position = position + gravity + velocity;
+    rollZ = std::fmod(velocity[0] * kRollDegreesPerUnit + rollZ, kFullTurnDegrees);
+    rollX = std::fmod(velocity[2] * kRollDegreesPerUnit + rollX, kFullTurnDegrees);
+}
+
+void Boulder::draw()
+{
+    glPushMatrix();
+    glTranslatef(position[0], position[1], position[2]);
+    glRotatef(rollZ, 0.0f, 0.0f, 1.0f);
+    glRotatef(rollX, 1.0f, 0.0f, 0.0f);
+    if (!outlinePass) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    }
+    glFrontFace(GL_CCW);
+    gluSphere(quadric, radius, kSlices, kStacks);
+    glBindTexture(GL_TEXTURE_2D, clearTexture);
+    glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+}

@@ -1,0 +1,152 @@
+// The boulder: its rectangle test (radius reach, both sides, no crush), how
+// it keeps its displacement as velocity, what it does to actors it touches,
+// and how it starts over when killed. Runs with the levels' gravity.
+#include "ActorTestSupport.h"
+#include "actors/Boulder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+// A slope rising along +x (one up for two across), 20 x 10 from (0, 0, -5);
+// its unit normal points up and towards -x, so balls roll towards -x.
+const SbVec3f kSlopeCorner(0, 0, -5), kSlopeA(20, 10, 0), kSlopeB(0, 0, 10);
+const SbVec3f kSlopeNormal = SbVec3f(-1, 2, 0) / std::sqrt(5.0f);
+
+// A 10 x 10 floor in y = 0 from the origin, front side up.
+const SbVec3f kFloorCorner(0, 0, 0), kFloorA(10, 0, 0), kFloorB(0, 0, 10), kUp(0, 1, 0);
+
+// One step of a boulder alone on the slope; false when it missed the slope.
+bool rollOnSlope(Boulder &boulder)
+{
+    boulder.move();
+    if (!boulder.collidesWithQuad(kSlopeCorner, kSlopeA, kSlopeB, kSlopeNormal))
+        return false;
+    boulder.resolveQuadCollision(kSlopeCorner, kSlopeA, kSlopeB, kSlopeNormal);
+    return true;
+}
+
+// A ball of radius 1 resting on the slope above x = 15.
+SbVec3f restingOnSlope() { return SbVec3f(15, 7.5f, 0) + kSlopeNormal; }
+
+// Places the boulder as if one step had taken it from `from` to `to`.
+void stepped(Boulder &boulder, SbVec3f from, SbVec3f to)
+{
+    boulder.setPosition(from);
+    boulder.savePreviousPosition();
+    boulder.setPosition(to);
+}
+} // namespace
+
+using BoulderTest = HeroTest;
+
+TEST_F(BoulderTest, ADeadlyBoulderKillsTheHeroThenPushesItOutToRadiusPlusOne)
+{
+    Boulder boulder(SbVec3f(50, 5, 50), 2.0f);
+    Player hero(51.5f, 5, 50);
+    ASSERT_TRUE(boulder.collidesWith(hero));
+    boulder.resolveCollisionWith(hero);
+    EXPECT_TRUE(hero.isDead());
+    EXPECT_EQ(hero.getPosition(), SbVec3f(53, 5, 50));
+}
+
+TEST_F(BoulderTest, AHarmlessBoulderOnlyPushes)
+{
+    Boulder boulder(SbVec3f(50, 5, 50), 2.0f);
+    boulder.makeHarmless();
+    Player hero(51.5f, 5, 50);
+    ASSERT_TRUE(boulder.collidesWith(hero));
+    boulder.resolveCollisionWith(hero);
+    EXPECT_FALSE(hero.isDead());
+    EXPECT_EQ(hero.getPosition(), SbVec3f(53, 5, 50));
+}
+
+TEST_F(BoulderTest, FallingBelowZeroAndBeingKilledStartsItOverAtRest)
+{
+    Boulder boulder(restingOnSlope(), 1.0f);
+    for (int step = 0; step < 5; ++step)
+        ASSERT_TRUE(rollOnSlope(boulder));
+    ASSERT_GT(boulder.getVelocity().length(), 0.5f);
+
+    boulder.kill(); // as the level's fall test or a hazard does
+    EXPECT_EQ(boulder.getPosition(), restingOnSlope());
+    EXPECT_EQ(boulder.getVelocity(), SbVec3f(0, 0, 0));
+    boulder.move();
+    EXPECT_EQ(boulder.getPosition(), restingOnSlope() + SbVec3f(0, -0.5f, 0));
+
+    // A free fall from y = 2 reaches y = 0 after four steps (not yet a
+    // fall) and y = -0.5 after five.
+    Boulder falling(SbVec3f(10, 2, 10), 1.0f);
+    for (int step = 0; step < 5; ++step)
+        falling.move();
+    EXPECT_EQ(falling.getPosition(), SbVec3f(10, -0.5f, 10));
+    falling.kill();
+    EXPECT_EQ(falling.getPosition(), SbVec3f(10, 2, 10));
+}
+
+TEST_F(BoulderTest, GathersSpeedDownASlope)
+{
+    Boulder boulder(restingOnSlope(), 1.0f);
+    float lastStep = 0.0f;
+    for (int step = 1; step <= 8; ++step) {
+        const SbVec3f before = boulder.getPosition();
+        ASSERT_TRUE(rollOnSlope(boulder)) << "step " << step;
+        const SbVec3f moved = boulder.getPosition() - before;
+        EXPECT_LT(moved[0], 0.0f) << "step " << step;
+        EXPECT_GT(moved.length(), lastStep) << "step " << step;
+        // It stays on the slope, radius above it.
+        EXPECT_NEAR((boulder.getPosition() - kSlopeCorner).dot(kSlopeNormal), 1.0f, 1e-4f);
+        lastStep = moved.length();
+    }
+    // The tangential pull of gravity, 0.5 * sin(atan(1/2)), every step.
+    EXPECT_NEAR(lastStep, 8 * 0.5f / std::sqrt(5.0f), 1e-3f);
+}
+
+TEST_F(BoulderTest, AHarmlessBoulderKeepsHalfItsStepOnTheSameFaceAndNoneOnAnother)
+{
+    Boulder boulder(restingOnSlope(), 1.0f);
+    boulder.makeHarmless();
+    ASSERT_TRUE(rollOnSlope(boulder));
+    const SbVec3f step = boulder.getPosition() - restingOnSlope();
+    EXPECT_NEAR((boulder.getVelocity() - step * 0.5f).length(), 0.0f, 1e-6f);
+
+    // Resolved against a face whose normal differs from the one last
+    // reported by the test (as a moving face's tilted normal does).
+    boulder.move();
+    ASSERT_TRUE(boulder.collidesWithQuad(kSlopeCorner, kSlopeA, kSlopeB, kSlopeNormal));
+    boulder.resolveQuadCollision(kSlopeCorner, kSlopeA, kSlopeB, SbVec3f(0, 1, 0));
+    EXPECT_EQ(boulder.getVelocity(), SbVec3f(0, 0, 0));
+}
+
+TEST_F(BoulderTest, RestsOnAFloorAtItsRadius)
+{
+    Boulder boulder(SbVec3f(5, 0.5f, 5), 0.5f);
+    for (int step = 0; step < 10; ++step) {
+        boulder.move();
+        ASSERT_TRUE(boulder.collidesWithQuad(kFloorCorner, kFloorA, kFloorB, kUp));
+        boulder.resolveQuadCollision(kFloorCorner, kFloorA, kFloorB, kUp);
+    }
+    EXPECT_EQ(boulder.getPosition(), SbVec3f(5, 0.5f, 5));
+    EXPECT_EQ(boulder.getVelocity(), SbVec3f(0, 0, 0));
+}
+
+TEST_F(BoulderTest, RectangleTestReachesFromBothSidesButNeverAlongTheFace)
+{
+    Boulder boulder(SbVec3f(5, 1.5f, 5), 1.0f);
+    // Sweep (2, 0, 0): exactly parallel to the floor.
+    stepped(boulder, SbVec3f(5, 1.5f, 5), SbVec3f(7, 2.5f, 5));
+    EXPECT_FALSE(boulder.collidesWithQuad(kFloorCorner, kFloorA, kFloorB, kUp));
+
+    // Rising through the floor from below counts, and the ball is put on
+    // the front side.
+    stepped(boulder, SbVec3f(5, -0.2f, 5), SbVec3f(5, 1.5f, 5));
+    ASSERT_TRUE(boulder.collidesWithQuad(kFloorCorner, kFloorA, kFloorB, kUp));
+    boulder.resolveQuadCollision(kFloorCorner, kFloorA, kFloorB, kUp);
+    EXPECT_EQ(boulder.getPosition(), SbVec3f(5, 1, 5));
+
+    // A hit far from the new position does not crush a boulder.
+    stepped(boulder, SbVec3f(5, 4.5f, 5), SbVec3f(5, -4, 5));
+    EXPECT_TRUE(boulder.collidesWithQuad(kFloorCorner, kFloorA, kFloorB, kUp));
+    EXPECT_EQ(boulder.getPosition(), SbVec3f(5, -4, 5));
+}
