@@ -1,0 +1,134 @@
+// Triggers: the filtered contact test, firing, and the timer that sends the
+// box home. Ticks run as the level runs them: every moving boundary moves
+// (the box's faces, then the trigger), then actors are tested against them.
+#include "TouchRecorder.h"
+#include "geometry/MovingQuadrat.h"
+#include "geometry/MovingSurface.h"
+#include "geometry/Quadrat.h"
+#include "geometry/Trigger.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const Waypoints kHome = {SbVec3f(0, 0, 0)};
+const Waypoints kAway = {SbVec3f(0, 100, 0)};
+
+// A unit box at rest on its one-point home path and a trigger plate that
+// sends it up towards y = 100 at one unit per tick.
+struct TriggerRig {
+    explicit TriggerRig(int delay)
+        : box(SbVec3f(0, 0, 0), 1, 1, 1, kHome, 1.0f),
+          trigger(SbVec3f(5, 1, 5), SbVec3f(7, 1, 5), SbVec3f(5, 1, 7), box, kAway, delay)
+    {
+    }
+
+    // One tick; the actor touches the plate when `touch` is set.
+    void tick(bool touch)
+    {
+        for (MovingSurface *face : box.faces)
+            face->move();
+        trigger.move();
+        actor.touching = touch;
+        if (trigger.testCollision(&actor))
+            trigger.resolveCollision(&actor);
+    }
+
+    void restart()
+    {
+        for (MovingSurface *face : box.faces)
+            face->reset();
+        trigger.reset();
+    }
+
+    bool boxAway() const { return box.faces[Quadrat::Bottom]->getPath() == kAway; }
+    float boxHeight() const { return box.faces[Quadrat::Bottom]->getPosition()[1]; }
+
+    MovingQuadrat box;
+    Trigger trigger;
+    TouchRecorder actor;
+};
+
+// The first tick, counting from 1, after `from` in which the box is on its
+// home path again; 0 if not within `limit` ticks.
+int tickSentHome(TriggerRig &rig, int from, int limit = 200)
+{
+    for (int tick = from + 1; tick <= from + limit; ++tick) {
+        rig.tick(false);
+        if (!rig.boxAway())
+            return tick;
+    }
+    return 0;
+}
+} // namespace
+
+TEST(TriggerContact, HandsTheActorItsPlateAndIsNotSolid)
+{
+    TriggerRig rig(10);
+    EXPECT_TRUE(rig.trigger.testCollision(&rig.actor));
+    EXPECT_EQ(rig.actor.tested.corner, SbVec3f(5, 1, 5));
+    EXPECT_EQ(rig.actor.tested.normal, SbVec3f(0, 1, 0));
+    rig.trigger.resolveCollision(&rig.actor);
+    EXPECT_EQ(rig.actor.resolutions, 0);
+    EXPECT_TRUE(rig.trigger.isActive());
+    EXPECT_TRUE(rig.boxAway());
+}
+
+TEST(TriggerContact, WithPlayerTriggersOffOnlyThePlayerIsIgnored)
+{
+    TriggerRig rig(10);
+    rig.trigger.disablePlayer();
+    TouchRecorder hero(true), didud(false);
+    EXPECT_FALSE(rig.trigger.testCollision(&hero));
+    EXPECT_EQ(hero.tests, 0);
+    EXPECT_TRUE(rig.trigger.testCollision(&didud));
+
+    TriggerRig open(10);
+    EXPECT_TRUE(open.trigger.testCollision(&hero));
+}
+
+TEST(TriggerTimer, FiredInTickTSendsTheBoxHomeInTickTPlusDelayPlusOne)
+{
+    for (int delay : {0, 1, 3, 100}) {
+        TriggerRig rig(delay);
+        rig.tick(false);
+        rig.tick(true); // fires in tick 2
+        ASSERT_TRUE(rig.boxAway());
+        EXPECT_EQ(tickSentHome(rig, 2), 2 + delay + 1) << "delay " << delay;
+        EXPECT_FALSE(rig.trigger.isActive());
+    }
+}
+
+TEST(TriggerTimer, TouchingAnActiveTriggerDoesNotRestartItsTimer)
+{
+    TriggerRig rig(3);
+    rig.tick(true); // fires in tick 1
+    rig.tick(true);
+    rig.tick(true);
+    EXPECT_EQ(tickSentHome(rig, 3), 5);
+}
+
+TEST(TriggerTimer, AnActorStillOnThePlateRefiresAtOnceAndTheBoxGoesOnWithoutAPause)
+{
+    TriggerRig rig(3);
+    for (int tick = 1; tick <= 20; ++tick) {
+        rig.tick(true);
+        ASSERT_TRUE(rig.boxAway()) << "tick " << tick;
+        // At rest in tick 1 (it fires after the faces moved), then one unit
+        // per tick, never restarting or jumping when the trigger refires.
+        ASSERT_EQ(rig.boxHeight(), float(tick - 1)) << "tick " << tick;
+    }
+    // Refired in tick 17 (= 1 + 4 * 4): home in tick 21 without contact.
+    EXPECT_EQ(tickSentHome(rig, 20), 21);
+}
+
+TEST(TriggerTimer, DelayNeverKeepsTheBoxAwayUntilRestart)
+{
+    TriggerRig rig(Trigger::kNever);
+    rig.tick(true);
+    EXPECT_EQ(tickSentHome(rig, 1, 500), 0);
+    EXPECT_TRUE(rig.trigger.isActive());
+    rig.restart();
+    EXPECT_FALSE(rig.trigger.isActive());
+    EXPECT_FALSE(rig.boxAway());
+    EXPECT_EQ(rig.boxHeight(), 0.0f);
+}
