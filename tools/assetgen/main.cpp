@@ -17,5 +17,10 @@ int main(int argc, char **argv)
 
     bool ok = true;
     ok &= writeIcon(root);
+    ok &= writeTextures(root);
+    ok &= writeShaders(root);
+    ok &= writeColorRamps(root);
+    ok &= writeSounds(root);
+    ok &= writeHighScoreTable(root);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,30 @@
+// The empty high-score table. The game rewrites this file with the players'
+// times, so it is created only when the run directory has none: rebuilding
+// must never erase anyone's scores.
+#include "Generators.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+// Two header lines, no line end after the last line. The column titles sit
+// above the entry layout: rank at 0, time at 7, nickname at 20.
+const char *const kHeader = "HIGH SCORES\n"
+                            "#      Time         Name";
+} // namespace
+
+bool writeHighScoreTable(const std::string &root)
+{
+    const std::string path = root + "/HighScore.hs";
+    std::error_code error;
+    if (std::filesystem::exists(path, error) || error)
+        return !error;
+    std::ofstream out(path);
+    out << kHeader;
+    if (!out) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}

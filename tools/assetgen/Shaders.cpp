@@ -1,0 +1,122 @@
+// The comic look: the toon shader pair "comic.vs" / "comic.fs" and the colour
+// ramp "tex/red.txt" it bands the light with.
+//
+// Texture units. The game binds its 2D textures on unit 0 the fixed-function
+// way. GL forbids samplers of different types on one unit in the same draw,
+// so the 1D ramp cannot share unit 0 with them: ComicStyle binds the ramp on
+// unit 1 and points the samplers there after linking (tex -> 0, ramp -> 1).
+// Untextured geometry samples texture object 0, which ComicStyle fills with
+// one white texel, so `tex` is always safe to multiply with.
+#include "Generators.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+// GLSL 1.20 with the compatibility built-ins: the game feeds positions,
+// normals, colours and texture coordinates through the fixed-function
+// interface. ftransform() keeps the depth values identical to the
+// fixed-function outline pass that is drawn over this one.
+const char *const kVertexShader = R"(#version 120
+// Toon shading, vertex stage: eye-space position and normal go on to the
+// fragment stage, which bands the light per pixel.
+varying vec3 eyePosition;
+varying vec3 eyeNormal;
+
+void main()
+{
+    vec4 eye = gl_ModelViewMatrix * gl_Vertex;
+    eyePosition = eye.xyz / eye.w;
+    eyeNormal = gl_NormalMatrix * gl_Normal;
+    gl_FrontColor = gl_Color;
+    gl_TexCoord[0] = gl_MultiTexCoord0;
+    gl_Position = ftransform();
+}
+)";
+
+const char *const kFragmentShader = R"(#version 120
+// Toon shading, fragment stage. Light 0 (the hero's torch, with its
+// distance attenuation) and the global ambient give a light level in 0..1;
+// the level picks one of the four texels of the colour ramp, so the light
+// falls off in hard bands instead of smoothly. The ramp colour modulates
+// the surface colour times its texture; the material emission (the glowing
+// hazard floors) is added on top, independent of the light.
+uniform sampler2D tex;  // unit 0: the texture the game bound, or plain white
+uniform sampler1D ramp; // unit 1: the colour ramp, 4 texels, dark to light
+
+varying vec3 eyePosition;
+varying vec3 eyeNormal;
+
+const float kRampTexels = 4.0;
+// How much of the torch's ambient term reaches a surface that faces away.
+const float kAmbientShare = 0.25;
+const vec3 kLuminance = vec3(0.299, 0.587, 0.114);
+
+float attenuation(float distance)
+{
+    float falloff = gl_LightSource[0].constantAttenuation
+                  + gl_LightSource[0].linearAttenuation * distance
+                  + gl_LightSource[0].quadraticAttenuation * distance * distance;
+    return 1.0 / max(falloff, 0.0001);
+}
+
+float lightLevel(vec3 normal)
+{
+    vec4 position = gl_LightSource[0].position; // already in eye space
+    vec3 toLight = position.xyz;
+    float reach = 1.0;
+    if (position.w != 0.0) {
+        toLight = position.xyz / position.w - eyePosition;
+        reach = attenuation(length(toLight));
+    }
+    float facing = max(dot(normal, normalize(toLight)), 0.0);
+    float ambient = dot(gl_LightSource[0].ambient.rgb, kLuminance) * kAmbientShare;
+    vec3 diffuseColour = gl_LightSource[0].diffuse.rgb;
+    float diffuse = max(diffuseColour.r, max(diffuseColour.g, diffuseColour.b));
+    return dot(gl_LightModel.ambient.rgb, kLuminance) + reach * (ambient + diffuse * facing);
+}
+
+void main()
+{
+    float level = clamp(lightLevel(normalize(eyeNormal)), 0.0, 1.0);
+    // Sample texel centres: the ramp's wrap mode is the GL default (repeat),
+    // so a coordinate of exactly 1.0 would wrap to the darkest band.
+    float band = min(floor(level * kRampTexels), kRampTexels - 1.0);
+    vec3 shade = texture1D(ramp, (band + 0.5) / kRampTexels).rgb;
+
+    vec4 base = gl_Color * texture2D(tex, gl_TexCoord[0].st);
+    vec3 glow = gl_FrontMaterial.emission.rgb;
+    gl_FragColor = vec4(min(base.rgb * (shade + glow), vec3(1.0)), base.a);
+}
+)";
+
+// Ramp "red": four warm steps from a dim brown to a candle-lit white. Texel
+// 0 is kept well above black so that the far parts of a level stay
+// readable; the warm bias stands in for the torch's orange light.
+const char *const kRedRamp = "0.20 0.14 0.13\n"
+                             "0.46 0.36 0.31\n"
+                             "0.76 0.64 0.54\n"
+                             "1.00 0.93 0.82\n";
+
+bool writeText(const std::string &path, const char *text)
+{
+    std::ofstream out(path);
+    out << text;
+    if (!out) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeShaders(const std::string &root)
+{
+    bool ok = writeText(root + "/comic.vs", kVertexShader);
+    ok &= writeText(root + "/comic.fs", kFragmentShader);
+    return ok;
+}
+
+bool writeColorRamps(const std::string &root) { return writeText(root + "/tex/red.txt", kRedRamp); }
