@@ -247,27 +247,3 @@ TEST_F(GlslProgram, MissingShaderFilesPrintBothLogsAndTheLinkFailure)
     EXPECT_NE(output.find("FragmentShaderSource :\n"), std::string::npos);
     EXPECT_TRUE(built.program->getSamplers().empty());
 }
-
-TEST_F(GlslProgram, ReadShaderFileLeavesTextAloneWhenMissing)
-{
-    std::string text = "kept";
-    EXPECT_FALSE(GLSL::readShaderFile("no-such-file.vs", text));
-    EXPECT_EQ(text, "kept");
-    EXPECT_FALSE(GLSL::readShaderFile(nullptr, text));
-}
-
-TEST_F(GlslProgram, ShaderOfAnotherTypeGetsNoObject)
-{
-    GLSL::Shader geometry(GL_GEOMETRY_SHADER);
-    EXPECT_EQ(geometry.getHandle(), 0u);
-    geometry.setSource("void main() {}");
-    geometry.compile();
-    EXPECT_FALSE(geometry.isCompiled());
-
-    GLSL::Shader vertex(GL_VERTEX_SHADER);
-    vertex.setSource("#version 120\nvoid main() { gl_Position = gl_Vertex; }\n");
-    vertex.compile();
-    EXPECT_TRUE(vertex.isCompiled());
-    vertex.setSource("#version 120\nvoid main() {}\n");
-    EXPECT_FALSE(vertex.isCompiled()); // a new source needs a new compile
-}
