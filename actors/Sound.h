@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+// The two sound effects of one owner (hero, Didud, high-score screen):
+// source i plays buffer i, loaded once from a file when the owner is set
+// up. No positional audio, no stopping; starting a source that still plays
+// restarts it from the beginning.
+struct Sound {
+    unsigned int sources[2] = {0, 0};
+    unsigned int buffers[2] = {0, 0};
+
+    Sound() = default;
+    Sound(const Sound &) = delete;
+    Sound &operator=(const Sound &) = delete;
+    // The game never frees its sounds; an owner that is destroyed anyway
+    // (tests, tools) gives its sources and buffers back.
+    ~Sound();
+
+    // Loads the two files (game paths with backslashes) and binds them to
+    // two new sources. A missing or unreadable file is not reported: its
+    // buffer stays 0 and that sound is silent. Failing to generate the
+    // sources is reported through the warning box when reportErrors is set,
+    // and the owner goes on without sound.
+    void setUp(const std::string &firstFile, const std::string &secondFile,
+               bool reportErrors = true);
+
+    // Starts source i (0 or 1) from the beginning; other values do nothing.
+    void play(int i) const;
+};

@@ -1,0 +1,193 @@
+// Proves that the hero's jump sound reaches the audio device. OpenAL Soft
+// reads its configuration once per process, so the capture runs in a child
+// process of this test program with the wave-file back end: whatever the
+// device mixes ends up in a WAV file that the parent then inspects.
+#include "ActorTestSupport.h"
+
+#include "actors/Sound.h"
+
+#include <AL/alut.h>
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+constexpr const char *kModeVariable = "ACTORS_SOUND_MODE";
+constexpr const char *kFallbackVariable = "ACTORS_SOUND_FALLBACK";
+constexpr const char *kGameJumpSound = "Sounds/jump3.wav";
+// How long the child lets the device mix before it closes it.
+constexpr auto kMixTime = std::chrono::milliseconds(700);
+
+void put16(std::ofstream &out, uint16_t v) { out.write(reinterpret_cast<char *>(&v), 2); }
+void put32(std::ofstream &out, uint32_t v) { out.write(reinterpret_cast<char *>(&v), 4); }
+
+// A short 440 Hz tone, 16-bit mono PCM, for when the game's sounds have
+// not been generated.
+void writeTone(const std::string &path)
+{
+    const uint32_t rate = 22050, count = rate / 4;
+    std::ofstream out(path, std::ios::binary);
+    out.write("RIFF", 4);
+    put32(out, 36 + count * 2);
+    out.write("WAVEfmt ", 8);
+    put32(out, 16);
+    put16(out, 1);
+    put16(out, 1);
+    put32(out, rate);
+    put32(out, rate * 2);
+    put16(out, 2);
+    put16(out, 16);
+    out.write("data", 4);
+    put32(out, count * 2);
+    for (uint32_t i = 0; i < count; ++i)
+        put16(out, uint16_t(int16_t(16000.0 * std::sin(2.0 * M_PI * 440.0 * i / rate))));
+}
+
+struct Capture {
+    bool parsed = false;
+    size_t samples = 0;
+    int peak = 0; // largest magnitude of a 16-bit sample
+};
+
+// Reads the 16-bit samples of the wave back end's file (plain or
+// extensible format header); a data size of 0 means "to the end".
+Capture readCapture(const std::string &path)
+{
+    Capture capture;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    uint16_t bits = 0;
+    for (size_t at = 12; at + 8 <= bytes.size();) {
+        uint32_t size;
+        std::memcpy(&size, &bytes[at + 4], 4);
+        const size_t body = at + 8;
+        if (std::memcmp(&bytes[at], "fmt ", 4) == 0 && body + 16 <= bytes.size())
+            std::memcpy(&bits, &bytes[body + 14], 2);
+        if (std::memcmp(&bytes[at], "data", 4) == 0 && bits == 16) {
+            const size_t end = size == 0 ? bytes.size() : std::min(bytes.size(), body + size);
+            for (size_t p = body; p + 2 <= end; p += 2, ++capture.samples) {
+                int16_t sample;
+                std::memcpy(&sample, &bytes[p], 2);
+                capture.peak = std::max(capture.peak, std::abs(int(sample)));
+            }
+            capture.parsed = true;
+            break;
+        }
+        at = body + size + (size & 1);
+    }
+    return capture;
+}
+
+// Runs this program's child test with the wave back end writing to
+// `output`; returns the child's exit status.
+int runChild(const std::string &mode, const std::string &config, const std::string &fallback)
+{
+    std::vector<std::string> variables;
+    for (char **e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("ALSOFT_", 0) != 0 && entry.rfind("ACTORS_SOUND_", 0) != 0)
+            variables.push_back(entry);
+    }
+    variables.push_back("ALSOFT_CONF=" + config);
+    variables.push_back("ALSOFT_DRIVERS=wave");
+    variables.push_back(std::string(kModeVariable) + "=" + mode);
+    variables.push_back(std::string(kFallbackVariable) + "=" + fallback);
+    std::vector<char *> envp;
+    for (std::string &v : variables)
+        envp.push_back(v.data());
+    envp.push_back(nullptr);
+
+    std::string program = "/proc/self/exe";
+    std::string alsoDisabled = "--gtest_also_run_disabled_tests";
+    std::string filter = "--gtest_filter=SoundChild.DISABLED_PlaysIntoTheCaptureFile";
+    char *argv[] = {program.data(), alsoDisabled.data(), filter.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+} // namespace
+
+// The child side: runs only when the parent starts it with the capture
+// configuration in its environment.
+using SoundChild = HeroTest;
+
+TEST_F(SoundChild, DISABLED_PlaysIntoTheCaptureFile)
+{
+    const char *mode = std::getenv(kModeVariable);
+    ASSERT_NE(mode, nullptr) << "started by SoundCapture only";
+    const bool sound = std::string(mode) == "jump";
+    {
+        if (QFile::exists(kGameJumpSound)) {
+            auto floor = floorAt(0.0f);
+            auto hero = standingHero(*floor);
+            ASSERT_TRUE(hero->isOnGround());
+            if (sound)
+                hero->jump();
+            ASSERT_EQ(hero->isJumping(), sound);
+            std::this_thread::sleep_for(kMixTime);
+        } else {
+            Sound tone;
+            tone.setUp(std::getenv(kFallbackVariable), std::getenv(kFallbackVariable));
+            ASSERT_NE(tone.buffers[0], 0u);
+            if (sound)
+                tone.play(0);
+            std::this_thread::sleep_for(kMixTime);
+        }
+    }
+    EXPECT_TRUE(warnings.empty());
+    alutExit(); // closes the device, which completes the file
+}
+
+TEST(SoundCapture, TheJumpSoundReachesTheDeviceAndNothingPlaysWithoutOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string fallback = dir.filePath("tone.wav").toStdString();
+    writeTone(fallback);
+
+    auto capture = [&](const std::string &mode) {
+        const std::string output = dir.filePath(QString::fromStdString(mode + ".wav")).toStdString();
+        const std::string config = dir.filePath(QString::fromStdString(mode + ".conf")).toStdString();
+        // No dither, so that silence is exactly zero.
+        std::ofstream(config) << "[general]\ndrivers = wave\nchannels = mono\n"
+                                 "sample-type = int16\ndither = false\n[wave]\nfile = "
+                              << output << "\n";
+        EXPECT_EQ(runChild(mode, config, fallback), 0) << mode;
+        return readCapture(output);
+    };
+
+    const Capture jump = capture("jump");
+    ASSERT_TRUE(jump.parsed);
+    EXPECT_GT(jump.samples, 1000u);
+    EXPECT_GT(jump.peak, 1000); // of 32767
+
+    const Capture quiet = capture("silent");
+    ASSERT_TRUE(quiet.parsed);
+    EXPECT_GT(quiet.samples, 1000u);
+    EXPECT_EQ(quiet.peak, 0);
+
+    if (!QFile::exists(kGameJumpSound))
+        std::cout << "[ NOTE     ] " << kGameJumpSound
+                  << " not generated yet: the capture used a test tone\n";
+}
