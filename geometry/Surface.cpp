@@ -1,0 +1,133 @@
+#include "geometry/Surface.h"
+
+#include "actors/Entity.h"
+#include "app/GameRegistry.h"
+#include "render/GL.h"
+
+#include <cmath>
+
+namespace {
+// Texture coordinates per world unit: the image repeats every two units.
+constexpr float kTexturePerUnit = 0.5f;
+} // namespace
+
+Surface::Surface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2) : Boundary(corner0)
+{
+    points.push_back(corner1);
+    points.push_back(corner2);
+    clearTexture = GameRegistry::getTexture(GameRegistry::loadTexture("clear.bmp"));
+    spanRectangle(corner0, corner1, corner2, edges, edgeLengths, normal);
+}
+
+void Surface::flip()
+{
+    normal.negate();
+    flipped = !flipped;
+}
+
+void Surface::setTexture(unsigned int textureIndex)
+{
+    hasTexture = true;
+    texture = GameRegistry::getTexture(textureIndex);
+}
+
+void Surface::setColor(float r, float g, float b, float a) { color.setValue(r, g, b, a); }
+
+SbVec3f Surface::farCorner() const { return points[0] + edgeVectorA() + edgeVectorB(); }
+
+void Surface::emitQuad() const
+{
+    glBegin(GL_QUADS);
+    glNormal3fv(normal.getValue());
+    glVertex3fv(points[0].getValue());
+    glVertex3fv((points[0] + edgeVectorA()).getValue());
+    glVertex3fv(farCorner().getValue());
+    glVertex3fv((points[0] + edgeVectorB()).getValue());
+    glEnd();
+}
+
+void Surface::draw()
+{
+    if (!outlinePass)
+        return;
+    setFrontWinding(flipped);
+    emitQuad();
+    restoreWinding();
+}
+
+std::vector<Surface::TileStrip> Surface::tileStrips() const
+{
+    const SbVec3f corner = points[0];
+    const float rows = std::floor(std::fabs(edgeLengths[0]));
+    const float columns = std::floor(std::fabs(edgeLengths[1]));
+    const float rowRest = edgeLengths[0] - rows;
+    const float columnRest = edgeLengths[1] - columns;
+    const int rowCount = int(rows);
+    const int columnCount = int(columns);
+
+    std::vector<TileStrip> strips;
+    strips.reserve(size_t(rowCount) + 1);
+    for (int i = 0; i <= rowCount; ++i) {
+        const float near = float(i);
+        const float far = i < rowCount ? float(i + 1) : float(i) + rowRest;
+        TileStrip strip;
+        strip.reserve(2 * (size_t(columnCount) + 2));
+        for (int j = 0; j <= columnCount; ++j) {
+            const float across = float(j);
+            strip.push_back({corner + edges[0] * near + edges[1] * across,
+                             across * kTexturePerUnit, near * kTexturePerUnit});
+            strip.push_back({corner + edges[0] * far + edges[1] * across,
+                             across * kTexturePerUnit, far * kTexturePerUnit});
+        }
+        if (columnRest > 0.0f) {
+            const float across = edgeLengths[1];
+            strip.push_back({corner + edges[0] * near + edges[1] * across,
+                             across * kTexturePerUnit, near * kTexturePerUnit});
+            strip.push_back({corner + edges[0] * far + edges[1] * across,
+                             across * kTexturePerUnit, far * kTexturePerUnit});
+        }
+        strips.push_back(std::move(strip));
+    }
+    return strips;
+}
+
+void Surface::drawStatic()
+{
+    setFrontWinding(flipped);
+    glPushMatrix();
+    if (hasTexture) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, texture);
+    }
+    glColor4fv(color.getValue());
+    for (const TileStrip &strip : tileStrips()) {
+        glBegin(GL_QUAD_STRIP);
+        for (const TileVertex &vertex : strip) {
+            glTexCoord2f(vertex.s, vertex.t);
+            glNormal3fv(normal.getValue());
+            glVertex3fv(vertex.position.getValue());
+        }
+        glEnd();
+    }
+    glBindTexture(GL_TEXTURE_2D, clearTexture);
+    glDisable(GL_TEXTURE_2D);
+    glPopMatrix();
+    restoreWinding();
+}
+
+bool Surface::testCollision(Entity *actor)
+{
+    return actor->collidesWithQuad(points[0], edgeVectorA(), edgeVectorB(), normal);
+}
+
+void Surface::resolveCollision(Entity *actor)
+{
+    actor->resolveQuadCollision(points[0], edgeVectorA(), edgeVectorB(), normal);
+}
+
+void Surface::addToGrid(unsigned int sizeX, unsigned int sizeY, unsigned int sizeZ,
+                        SpatialGrid &grid, int index)
+{
+    sampleIntoGrid(points[0], edgeVectorA(), edgeVectorB(), sizeX, sizeY, sizeZ, grid, index,
+                   true);
+}

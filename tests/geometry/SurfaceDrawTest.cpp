@@ -1,0 +1,87 @@
+// Drawing a surface: the winding that makes the normal's side the front,
+// the outline quad, and GL state left as found.
+#include "geometry/Surface.h"
+#include "render/GL.h"
+#include "support/GlContext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+int litPixels(const QImage &image)
+{
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lit += (image.pixel(x, y) & 0xFFFFFF) != 0 ? 1 : 0;
+    return lit;
+}
+} // namespace
+
+class SurfaceDraw : public GlContextTest {
+protected:
+    void SetUp() override
+    {
+        GlContextTest::SetUp();
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_LIGHTING);
+        glDisable(GL_DEPTH_TEST);
+        glEnable(GL_CULL_FACE);
+        glCullFace(GL_BACK);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-2, 2, -2, 2, -2, 2); // looking down -z
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        while (glGetError() != GL_NO_ERROR) {
+        }
+    }
+    void TearDown() override { glDisable(GL_CULL_FACE); }
+
+    void expectStateRestored()
+    {
+        GLint winding = 0, depth = 0;
+        glGetIntegerv(GL_FRONT_FACE, &winding);
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+        EXPECT_EQ(winding, GL_CCW);
+        EXPECT_EQ(depth, 1);
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+};
+
+TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideFlippedOrNot)
+{
+    // Normal (0, 0, 1): towards the viewer.
+    Surface facing(SbVec3f(-1, -1, 0), SbVec3f(-1, 1, 0), SbVec3f(1, -1, 0));
+    ASSERT_EQ(facing.getNormal(), SbVec3f(0, 0, 1));
+    facing.drawStatic();
+    expectStateRestored();
+    EXPECT_GT(litPixels(grab()), 1000);
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    facing.flip(); // now facing away: culled
+    facing.drawStatic();
+    expectStateRestored();
+    EXPECT_EQ(litPixels(grab()), 0);
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    Surface away(SbVec3f(-1, -1, 0), SbVec3f(1, -1, 0), SbVec3f(-1, 1, 0));
+    ASSERT_EQ(away.getNormal(), SbVec3f(0, 0, -1));
+    away.flip(); // flipped towards the viewer: visible
+    away.drawStatic();
+    EXPECT_GT(litPixels(grab()), 1000);
+}
+
+TEST_F(SurfaceDraw, TheOutlineQuadIsOnlyDrawnInTheOutlinePass)
+{
+    Surface facing(SbVec3f(-1, -1, 0), SbVec3f(-1, 1, 0), SbVec3f(1, -1, 0));
+    glColor3f(1, 1, 1);
+    facing.draw();
+    EXPECT_EQ(litPixels(grab()), 0);
+    facing.enableOutline();
+    facing.draw();
+    facing.disableOutline();
+    expectStateRestored();
+    EXPECT_GT(litPixels(grab()), 1000);
+}
