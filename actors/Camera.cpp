@@ -1,0 +1,158 @@
+#include "actors/Camera.h"
+
+#include "actors/Player.h"
+#include "app/GameRegistry.h"
+#include "render/ComicStyle.h"
+#include "render/GL.h"
+
+#include <Inventor/SbRotation.h>
+
+#include <cmath>
+
+namespace {
+constexpr float kRadiansPerDegree = 3.14159265358979323846f / 180.0f;
+
+// Distances in world units.
+constexpr float kStartDistance = 5.0f;
+constexpr float kFirstPersonBelow = 1.5f; // wanted distance that pins the eye on the hero
+constexpr float kThirdPersonFrom = 2.0f;  // the hero is drawn from here on
+constexpr float kDriftOut = 0.2f;         // per step, back towards the wanted distance
+constexpr float kPivotHeight = 0.5f;      // view pivot above the hero's centre
+
+// Angles in degrees.
+constexpr float kPitchLimit = 90.0f;
+constexpr float kPitchSpring = 0.5f;
+constexpr float kFullTurn = 360.0f;
+
+// Projection.
+constexpr double kFieldOfView = 60.0;
+constexpr double kAspect = 1.0;
+constexpr double kNearPlane = 1.0;
+constexpr double kFarPlane = 200.0;
+} // namespace
+
+Camera::Camera() = default;
+
+Camera::Camera(Player *hero) : player(hero) { placeProvisionally(); }
+
+// Construction and reset need some position before the first move; the
+// hero's is as good as any, move replaces it.
+void Camera::placeProvisionally()
+{
+    setPosition(heroPosition());
+    savePreviousPosition();
+}
+
+SbVec3f Camera::heroPosition() const
+{
+    return player ? player->getPosition() : SbVec3f(0.0f, 0.0f, 0.0f);
+}
+
+void Camera::setDistance(float distance)
+{
+    desiredDistance = distance;
+    actualDistance = distance;
+}
+
+void Camera::setPitch(float degrees)
+{
+    if (pitch > -kPitchLimit && pitch < kPitchLimit)
+        pitch = degrees;
+    if (pitch <= -kPitchLimit)
+        pitch += kPitchSpring;
+    if (pitch >= kPitchLimit)
+        pitch -= kPitchSpring;
+}
+
+void Camera::setHeading(float degrees)
+{
+    heading = std::fabs(degrees) < kFullTurn ? degrees : 0.0f;
+}
+
+void Camera::reset()
+{
+    actualDistance = kStartDistance;
+    desiredDistance = kStartDistance;
+    pitch = 0.0f;
+    heading = 0.0f;
+    placeProvisionally();
+}
+
+bool Camera::collidesWithQuad(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f normal)
+{
+    const SbVec3f hero = heroPosition();
+    SbVec3f sight = position - hero;
+    const float towardsFace = sight.dot(normal);
+    if (towardsFace <= 0.0f)
+        return false;
+    const float length = sight.length();
+    sight = sight / length;
+    const SbVec3f stu = solveFrame(corner, edgeA, edgeB, -sight, hero);
+    if (!(stu[0] >= 0.0f && stu[0] <= 1.0f && stu[1] >= 0.0f && stu[1] <= 1.0f))
+        return false;
+    const SbVec3f hit = corner + edgeA * stu[0] + edgeB * stu[1];
+    const float hitDistance = (hero - hit).length();
+    if (!(hitDistance < length))
+        return false;
+    if (!((hit - hero).dot(normal) / towardsFace > 0.0f))
+        return false;
+    actualDistance = hitDistance;
+    return true;
+}
+
+bool Camera::collidesWithSphere(SbVec3f centre, float radius)
+{
+    if (!((position - centre).length() <= radius))
+        return false;
+    actualDistance = (heroPosition() - centre).length() - radius;
+    return true;
+}
+
+bool Camera::collidesWith(Entity &other) { return other.collidesWithSphere(position, kRadius); }
+
+void Camera::resolveCollisionWith(Entity &other) { other.resolveSphereCollision(position, kRadius); }
+
+void Camera::move()
+{
+    if (!player)
+        return;
+    // The point (0, -0.5, -d) turned by -pitch about x, then by -heading
+    // about y, as a row vector through the three matrices in turn.
+    offsetMatrix.setTranslate(SbVec3f(0.0f, -kPivotHeight, -actualDistance));
+    pitchMatrix.setRotate(SbRotation(SbVec3f(1.0f, 0.0f, 0.0f), -pitch * kRadiansPerDegree));
+    headingMatrix.setRotate(SbRotation(SbVec3f(0.0f, 1.0f, 0.0f), -heading * kRadiansPerDegree));
+    SbVec3f offset(0.0f, 0.0f, 0.0f);
+    offsetMatrix.multVecMatrix(offset, offset);
+    pitchMatrix.multVecMatrix(offset, offset);
+    headingMatrix.multVecMatrix(offset, offset);
+    setPosition(player->getPosition() + offset);
+
+    if (desiredDistance < kFirstPersonBelow)
+        actualDistance = 0.0f;
+    if (player->isDead() && actualDistance == 0.0f)
+        actualDistance = kStartDistance; // let the dying figure be seen
+    if (desiredDistance > actualDistance)
+        actualDistance += kDriftOut;
+}
+
+void Camera::draw()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfView, kAspect, kNearPlane, kFarPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // Every frame starts with the red colour ramp.
+    if (ComicStyle *style = GameRegistry::getComicStyle())
+        style->setColor("red");
+
+    const SbVec3f hero = heroPosition();
+    glTranslatef(0.0f, 0.0f, -actualDistance);
+    glRotatef(pitch, 1.0f, 0.0f, 0.0f);
+    glRotatef(heading, 0.0f, 1.0f, 0.0f);
+    glTranslatef(0.0f, -kPivotHeight, 0.0f);
+    glTranslatef(-hero[0], -hero[1], -hero[2]);
+    if (player)
+        player->setVisible(actualDistance >= kThirdPersonFrom);
+}

@@ -1,0 +1,179 @@
+// The orbiting camera: its angle rules, the follow offset, the sight-line
+// pull-in and drift back, first person, and the frame it sets up.
+#include "ActorTestSupport.h"
+
+#include "actors/Camera.h"
+#include "render/GL.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(CameraAngles, HeadingWrapsToZeroAtAFullTurnEitherWay)
+{
+    Camera camera;
+    camera.setHeading(357.0f);
+    camera.turnBy(3.0f);
+    EXPECT_EQ(camera.getHeading(), 0.0f);
+    camera.setHeading(-357.0f);
+    camera.turnBy(-3.0f);
+    EXPECT_EQ(camera.getHeading(), 0.0f);
+    camera.setHeading(359.5f);
+    EXPECT_EQ(camera.getHeading(), 359.5f);
+}
+
+TEST(CameraAngles, PitchPastNinetyIsPulledBackAndThenIgnoresRequests)
+{
+    Camera camera;
+    camera.setPitch(88.0f);
+    camera.pitchBy(3.0f);
+    EXPECT_EQ(camera.getPitch(), 90.5f);
+    // At or beyond the limit the request is ignored; each call only moves
+    // the pitch half a degree back inside.
+    camera.pitchBy(-40.0f);
+    EXPECT_EQ(camera.getPitch(), 90.0f);
+    camera.setPitch(0.0f);
+    EXPECT_EQ(camera.getPitch(), 89.5f);
+    camera.pitchBy(-40.0f);
+    EXPECT_EQ(camera.getPitch(), 49.5f);
+
+    camera.setPitch(-88.0f);
+    camera.pitchBy(-3.0f);
+    EXPECT_EQ(camera.getPitch(), -90.5f);
+    camera.pitchBy(60.0f);
+    EXPECT_EQ(camera.getPitch(), -90.0f);
+}
+
+class CameraFollow : public HeroTest {
+protected:
+    void SetUp() override
+    {
+        HeroTest::SetUp();
+        hero = std::make_unique<Player>(50, 1, 50);
+        camera = std::make_unique<Camera>(hero.get());
+    }
+
+    // A wall in z = 47 between the hero at z = 50 and the camera behind
+    // it, front side towards -z (the camera's side, seen from the hero).
+    static std::unique_ptr<Surface> wall()
+    {
+        return std::make_unique<Surface>(SbVec3f(40, 0, 47), SbVec3f(60, 0, 47),
+                                         SbVec3f(40, 10, 47));
+    }
+
+    std::unique_ptr<Player> hero;
+    std::unique_ptr<Camera> camera;
+};
+
+TEST_F(CameraFollow, SitsOnTheFarSideOfTheHeroFromTheEye)
+{
+    EXPECT_EQ(camera->getPosition(), hero->getPosition()); // provisional
+    camera->move();
+    EXPECT_EQ(camera->getPosition(), SbVec3f(50, 0.5f, 45));
+
+    camera->setHeading(90.0f);
+    camera->setPitch(30.0f);
+    camera->move();
+    // (0, -0.5, -5) turned by -30 degrees about x, then -90 about y.
+    const float pitch = -30.0f * float(M_PI) / 180.0f;
+    const float y = -0.5f * std::cos(pitch) - (-5.0f) * std::sin(pitch);
+    const float z = -0.5f * std::sin(pitch) + (-5.0f) * std::cos(pitch);
+    const SbVec3f p = camera->getPosition();
+    EXPECT_NEAR(p[0], 50.0f - z, 1e-4f);
+    EXPECT_NEAR(p[1], 1.0f + y, 1e-4f);
+    EXPECT_NEAR(p[2], 50.0f, 1e-4f);
+}
+
+TEST_F(CameraFollow, AFaceOnTheSightLinePullsInThenTheDistanceDriftsBack)
+{
+    auto face = wall();
+    camera->move();
+    ASSERT_TRUE(face->testCollision(camera.get()));
+    face->resolveCollision(camera.get()); // nothing to resolve
+    // The wall is 3 of the 5 units along z: 3/5 of the sight line.
+    const float sightLength = std::sqrt(0.25f + 25.0f);
+    const float pulled = camera->getDistance();
+    EXPECT_NEAR(pulled, 0.6f * sightLength, 1e-4f);
+
+    float expected = pulled;
+    while (expected < 5.0f) {
+        camera->move(); // the wall is gone
+        expected += 0.2f;
+        ASSERT_NEAR(camera->getDistance(), expected, 1e-4f);
+    }
+    EXPECT_LT(camera->getDistance(), 5.0f + 0.2f);
+    camera->move();
+    EXPECT_NEAR(camera->getDistance(), expected, 1e-4f); // no further drift
+}
+
+TEST_F(CameraFollow, FacesBehindTheCameraOrFacingAwayAreIgnored)
+{
+    camera->move();
+    // Behind the camera (z = 44 is past the camera at z = 45).
+    Surface far(SbVec3f(40, 0, 44), SbVec3f(60, 0, 44), SbVec3f(40, 10, 44));
+    EXPECT_FALSE(far.testCollision(camera.get()));
+    // Between, but facing the hero's side.
+    auto away = wall();
+    away->flip();
+    EXPECT_FALSE(away->testCollision(camera.get()));
+    EXPECT_EQ(camera->getDistance(), 5.0f);
+}
+
+TEST_F(CameraFollow, BelowOneAndAHalfTheViewIsFirstPerson)
+{
+    // Pinned to 0 every step, after which the drift towards the wanted
+    // distance adds its 0.2 as usual.
+    camera->setDistance(1.4f);
+    camera->move();
+    EXPECT_EQ(camera->getDistance(), 0.2f);
+    camera->move();
+    EXPECT_EQ(camera->getDistance(), 0.2f);
+    camera->draw();
+    EXPECT_FALSE(hero->isVisible());
+
+    camera->setDistance(1.5f);
+    camera->move();
+    EXPECT_EQ(camera->getDistance(), 1.5f);
+    camera->draw();
+    EXPECT_FALSE(hero->isVisible()); // still closer than 2.0
+
+    camera->setDistance(2.0f);
+    camera->move();
+    camera->draw();
+    EXPECT_TRUE(hero->isVisible());
+
+    // A dying hero is seen from outside whatever the wheel says.
+    camera->setDistance(1.0f);
+    hero->kill();
+    camera->move();
+    EXPECT_EQ(camera->getDistance(), 5.0f);
+    camera->draw();
+    EXPECT_TRUE(hero->isVisible());
+}
+
+TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)
+{
+    auto countLit = [](const QImage &image) {
+        int lit = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                lit += (image.pixel(x, y) & 0xFFFFFF) != 0 ? 1 : 0;
+        return lit;
+    };
+    glClearColor(0, 0, 0, 1);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    camera->move();
+    camera->draw();
+    hero->draw();
+    const QImage seen = grab();
+    EXPECT_GT(countLit(seen), 500);
+    EXPECT_NE(seen.pixel(kWidth / 2, kHeight / 2) & 0xFFFFFF, 0u); // the body is centred
+
+    camera->setDistance(1.0f);
+    camera->move();
+    camera->draw();
+    hero->draw();
+    EXPECT_EQ(countLit(grab()), 0);
+    glEnable(GL_LIGHTING);
+}
