@@ -79,11 +79,11 @@ bool planLayout(const Header &h, std::uint64_t fileSize, Layout &out)
     const std::uint64_t paletteEnd = l.paletteStart + 4ull * l.paletteEntries;
     // The last row need not carry its padding.
     const std::uint64_t dataBytes = std::uint64_t(l.paddedRow) * (l.height - 1) + l.rowBytes;
-    // The data offset is honoured when it points past the palette and the
-    // pixels fit behind it (files with gaps or colour masks); otherwise the
-    // pixels follow the palette.
-    const bool offsetUsable = h.dataOffset >= paletteEnd && h.dataOffset + dataBytes <= fileSize;
-    l.dataStart = offsetUsable ? h.dataOffset : paletteEnd;
+    // The data offset is honoured when it points past the palette (files
+    // with gaps or colour masks); a smaller one cannot be right, and the
+    // pixels are taken to follow the palette. An offset past the palette
+    // whose pixels do not fit means a cut-off file: refused below.
+    l.dataStart = h.dataOffset >= paletteEnd ? h.dataOffset : paletteEnd;
     if (l.dataStart + dataBytes > fileSize)
         return false;
     out = l;

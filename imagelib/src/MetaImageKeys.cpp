@@ -149,6 +149,7 @@ bool createImage(HeaderState &s, const std::string &value)
     for (const TypeEntry &t : kTypes)
         if (name == std::string("MET_") + t.name) {
             s.image.reset(VOXA::createImage(t.code));
+            s.loaded = false; // a new, empty image: it needs its own data file
             std::cout << "Data Type " << s.image->getType() << std::endl;
             return true;
         }

@@ -140,12 +140,19 @@ TEST(Bitmap, LargerInfoHeaderAndDataOffsetAreHonoured)
         ASSERT_EQ(bmp.readFromMemory(file.data(), file.size()), 1);
         expectPicture(bmp, 3, 2, 4);
     }
-    // An offset past the end is ignored: the pixels follow the header.
+    // An offset inside the header cannot be right: the pixels follow it.
+    for (std::uint32_t offset : {0u, 53u}) {
+        Bytes file = bmpPicture(3, 2, 24, false);
+        seeds::putLE(file, 10, offset, 4);
+        VOXA::Bitmap bmp;
+        ASSERT_EQ(bmp.readFromMemory(file.data(), file.size()), 1);
+        expectPicture(bmp, 3, 2, 3);
+    }
+    // One past the end is a cut-off file.
     Bytes file = bmpPicture(3, 2, 24, false);
     seeds::putLE(file, 10, 0x7FFFFFFF, 4);
     VOXA::Bitmap bmp;
-    ASSERT_EQ(bmp.readFromMemory(file.data(), file.size()), 1);
-    expectPicture(bmp, 3, 2, 3);
+    EXPECT_EQ(bmp.readFromMemory(file.data(), file.size()), -1);
 }
 
 TEST(Bitmap, SpacingComesFromResolution)

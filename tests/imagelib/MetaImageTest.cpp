@@ -146,6 +146,9 @@ TEST_F(MetaImage, MalformedHeadersGiveNull)
         "NDims = 4\nDimSize = 65536 65536 65536 65536\nElementType = MET_UCHAR\n"
         "ElementDataFile = data.raw\n",
         "NDims = 1\nDimSize = 2\nElementType = MET_UCHAR\n", // no data file
+        // A second type after the data: the new image has none.
+        "NDims = 1\nDimSize = 2\nElementType = MET_UCHAR\nElementDataFile = data.raw\n"
+        "ElementType = MET_DOUBLE\n",
         "",
     };
     for (const char *header : refused) {

@@ -146,6 +146,12 @@ inline std::vector<std::pair<std::string, MetaSeed>> metaSeeds()
         {"uint_short_raw", {"NDims = 1\nDimSize = 9\nElementType = MET_UINT\n"
                             "ElementDataFile = data.raw\n",
                             rampBytes(10)}},
+        // Found by fuzzing: a second ElementType after the data were loaded
+        // left an empty image that was returned as loaded.
+        {"regression_type_after_data",
+         {"NDims = 2\r\nDimSize = 2 2\r\nElement Type = MET_FLOAT\r\n"
+          "ElementDataFile = NDims = 4\nDimSize = 2 1 1 2\nElementType = MET_DOUBLE\n",
+          {}}},
     };
 }
 

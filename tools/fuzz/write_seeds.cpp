@@ -1,0 +1,37 @@
+// Writes the seed corpus of the fuzz targets: DIR/bmp/<name> and
+// DIR/metaimage/<name> (header, NUL, raw bytes).
+#include "tools/fuzz/SeedCorpus.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+bool writeSeed(const std::filesystem::path &path, const seeds::Bytes &bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    return bool(out);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: fuzz_seeds DIRECTORY\n");
+        return 2;
+    }
+    const std::filesystem::path root = argv[1];
+    std::filesystem::create_directories(root / "bmp");
+    std::filesystem::create_directories(root / "metaimage");
+    bool ok = true;
+    for (const auto &[name, bytes] : seeds::bmpSeeds())
+        ok &= writeSeed(root / "bmp" / name, bytes);
+    for (const auto &[name, seed] : seeds::metaSeeds())
+        ok &= writeSeed(root / "metaimage" / name, seeds::encodeMeta(seed));
+    if (!ok)
+        std::fprintf(stderr, "fuzz_seeds: cannot write into %s\n", argv[1]);
+    return ok ? 0 : 1;
+}
