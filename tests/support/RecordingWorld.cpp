@@ -1,5 +1,7 @@
 #include "support/RecordingWorld.h"
 
+#include "render/GL.h"
+
 #include <algorithm>
 
 namespace {
@@ -22,7 +24,7 @@ void RecordingWorld::initialize()
 void RecordingWorld::display()
 {
     calls.push_back("display");
-    Level::display();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void RecordingWorld::mouseMoved(int x, int y, int cx, int cy)

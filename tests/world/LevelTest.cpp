@@ -1,0 +1,254 @@
+#include "actors/Boulder.h"
+#include "actors/Camera.h"
+#include "actors/Player.h"
+#include "app/GameRegistry.h"
+#include "app/WorldProxy.h"
+#include "geometry/EndCube.h"
+#include "geometry/HazardousSurface.h"
+#include "geometry/MovingSurface.h"
+#include "geometry/Quadrat.h"
+#include "geometry/Surface.h"
+#include "geometry/Trigger.h"
+#include "levels/Level01.h"
+#include "render/ComicStyle.h"
+#include "support/GlContext.h"
+#include "TestLevel.h"
+
+#include <Qt>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 20 x 10 x 20 room with a floor at y = 0.
+void buildRoom(TestLevel &level) { level.addQuadrat(SbVec3f(0, 0, 0), 20, 10, 20); }
+
+struct LevelTest : GlContextTest {
+    GameRegistry registry;
+    ComicStyle style;
+    TestLevel level;
+    WorldProxy proxy{&level};
+
+    void SetUp() override
+    {
+        GlContextTest::SetUp();
+        GameRegistry::setWorlds({&level});
+        GameRegistry::setWorldProxy(&proxy);
+        GameRegistry::setComicStyle(&style);
+    }
+
+    void start(std::function<void(TestLevel &)> build, SbVec3f startAt = SbVec3f(10, 1, 10))
+    {
+        level.build = std::move(build);
+        level.place = [startAt](TestLevel &l) { l.setStartPosition(startAt); };
+        proxy.initializeGL();
+    }
+};
+
+} // namespace
+
+TEST_F(LevelTest, BuildingIndicesCountTheirOwnListOnly)
+{
+    int first = -1, hazard = -1, cube = -1, secondCube = -1, emptyPath = -1;
+    start([&](TestLevel &l) {
+        cube = l.addEndCube(SbVec3f(1, 0, 1));
+        l.addQuadrat(SbVec3f(0, 0, 0), 100, 20, 100);
+        first = l.addSurface(SbVec3f(0, 1, 0), SbVec3f(1, 1, 0), SbVec3f(0, 1, 1));
+        l.addSurface(SbVec3f(0, 2, 0), SbVec3f(1, 2, 0), SbVec3f(0, 2, 1));
+        hazard = l.addHazardousSurface(SbVec3f(0, 3, 0), SbVec3f(1, 3, 0), SbVec3f(0, 3, 1));
+        secondCube = l.addEndCube(SbVec3f(5, 0, 5));
+        emptyPath = l.addPath(nullptr, 0);
+    });
+    EXPECT_EQ(cube, 0);
+    EXPECT_EQ(secondCube, 1);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(hazard, 2);
+    EXPECT_EQ(emptyPath, 0);
+    EXPECT_TRUE(level.paths[0].empty());
+
+    // addQuadrat takes width, height, depth: 100 wide, 20 high, 100 deep.
+    const Quadrat *box = level.quadrats[0];
+    EXPECT_EQ(box->faces[1]->getPosition(), SbVec3f(0, 20, 0));  // top
+    EXPECT_EQ(box->faces[4]->getPosition(), SbVec3f(100, 0, 0)); // right
+    EXPECT_EQ(box->faces[5]->getPosition(), SbVec3f(0, 0, 100)); // back
+
+    // Exit cubes first, then box faces, then single surfaces.
+    const auto &statics = level.getStaticBoundaries();
+    ASSERT_EQ(statics.size(), 2u + 6u + 3u);
+    EXPECT_EQ(statics[2], box->faces[0]);
+    EXPECT_NE(dynamic_cast<HazardousSurface *>(statics[10]), nullptr);
+}
+
+TEST_F(LevelTest, BadIndicesInAScriptAreIgnored)
+{
+    start([](TestLevel &l) {
+        l.setQuadratColor(3, 1, 0, 0);
+        l.flipSurface(-1);
+        l.setMovingQuadratTextures(0, 1, 1, 1, 1, 1, 1);
+        EXPECT_EQ(l.addTrigger(SbVec3f(), SbVec3f(1, 0, 0), SbVec3f(0, 0, 1), 2, 0, 10), -1);
+        EXPECT_EQ(l.addMovingQuadrat(SbVec3f(), 1, 1, 1, 4, 0.1f), -1);
+    });
+    EXPECT_EQ(level.getMovingBoundaries().size(), 0u);
+}
+
+TEST_F(LevelTest, FirstLevelGathersItsListsInScriptOrder)
+{
+    Level01 first;
+    WorldProxy firstProxy(&first);
+    GameRegistry::setWorldProxy(&firstProxy);
+    firstProxy.initializeGL();
+
+    const auto &statics = first.getStaticBoundaries();
+    ASSERT_EQ(statics.size(), 1u + 42u + 1u);
+    EXPECT_NE(dynamic_cast<EndCube *>(statics[0]), nullptr);
+    for (size_t i = 1; i <= 42; ++i)
+        EXPECT_EQ(typeid(*statics[i]), typeid(Surface)) << i;
+    EXPECT_NE(dynamic_cast<HazardousSurface *>(statics[43]), nullptr);
+
+    const auto &moving = first.getMovingBoundaries();
+    ASSERT_EQ(moving.size(), 7u);
+    for (size_t i = 0; i < 6; ++i)
+        EXPECT_NE(dynamic_cast<MovingSurface *>(moving[i]), nullptr);
+    EXPECT_NE(dynamic_cast<Trigger *>(moving[6]), nullptr);
+
+    // The single grid cell lists every static boundary once, in list order.
+    std::vector<int> expected(statics.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        expected[i] = int(i);
+    EXPECT_EQ(first.getGrid()[0][0][0], expected);
+
+    ASSERT_FALSE(first.getEntities().empty());
+    EXPECT_EQ(first.getEntities()[0], first.getPlayer());
+    EXPECT_EQ(first.getPlayer()->getPosition(), SbVec3f(20, 5, 20));
+
+    // The platform waits for its switch.
+    const SbVec3f platform = moving[0]->getPosition();
+    for (int i = 0; i < 30; ++i)
+        first.display();
+    EXPECT_EQ(moving[0]->getPosition(), platform);
+}
+
+TEST_F(LevelTest, HeroStandsStillOnTheFloorFrameAfterFrame)
+{
+    start(buildRoom, SbVec3f(10, 3, 10));
+    Player *hero = level.getPlayer();
+    for (int i = 0; i < 20; ++i)
+        level.display();
+    EXPECT_EQ(hero->getPosition(), SbVec3f(10, 1, 10));
+    EXPECT_TRUE(hero->isOnGround());
+    for (int i = 0; i < 5; ++i) {
+        level.display();
+        EXPECT_EQ(hero->getPosition(), SbVec3f(10, 1, 10));
+    }
+}
+
+TEST_F(LevelTest, FallingBelowZeroKillsInTheSamePassButZeroDoesNot)
+{
+    start([](TestLevel &) {}, SbVec3f(10, 0, 10));
+    Player *hero = level.getPlayer();
+    level.collide();
+    EXPECT_FALSE(hero->isDead());
+    hero->setPosition(10, -0.01f, 10);
+    level.collide();
+    EXPECT_TRUE(hero->isDead());
+}
+
+TEST_F(LevelTest, ActorsOutsideTheGridSkipTheStaticTest)
+{
+    start(buildRoom);
+    Player *hero = level.getPlayer();
+    for (SbVec3f far : {SbVec3f(5000, 50, 5000), SbVec3f(-2000, 50, 10), SbVec3f(10, 1e30f, 10)}) {
+        hero->setPosition(far);
+        hero->savePreviousPosition();
+        level.collide(); // must not read outside the grid
+        EXPECT_EQ(hero->getPosition(), far);
+    }
+}
+
+TEST_F(LevelTest, WheelZoomFollowsItsLimits)
+{
+    start(buildRoom);
+    Camera *camera = level.getCamera();
+    camera->setDistance(0);
+    level.wheelTurned(120);
+    EXPECT_EQ(camera->getDistance(), 0.0f);
+    level.wheelTurned(-120);
+    EXPECT_EQ(camera->getDistance(), 1.5f);
+    camera->setDistance(6.2f);
+    level.wheelTurned(-120);
+    EXPECT_EQ(camera->getDistance(), 6.2f);
+    level.wheelTurned(120);
+    EXPECT_FLOAT_EQ(camera->getDistance(), 5.6f);
+}
+
+TEST_F(LevelTest, MouseTurnsCameraAndHeroOrOrbitsWithTheRightButton)
+{
+    start(buildRoom);
+    Camera *camera = level.getCamera();
+    Player *hero = level.getPlayer();
+    level.mouseMoved(500, 300, 400, 300);
+    EXPECT_EQ(camera->getHeading(), 3.0f);
+    EXPECT_EQ(hero->getHeading(), 3.0f);
+    level.mouseMoved(400, 300, 400, 300); // the re-centring move
+    EXPECT_EQ(camera->getHeading(), 3.0f);
+
+    level.mouseButton(2, true);
+    level.mouseMoved(300, 200, 400, 300);
+    EXPECT_EQ(camera->getHeading(), 0.0f);
+    EXPECT_EQ(camera->getPitch(), -3.0f);
+    EXPECT_EQ(hero->getHeading(), 3.0f);
+    level.mouseButton(2, false);
+
+    level.mouseButton(1, true);
+    level.mouseMoved(900, 900, 400, 300);
+    EXPECT_EQ(camera->getHeading(), 0.0f);
+    EXPECT_EQ(camera->getPitch(), -3.0f);
+}
+
+TEST_F(LevelTest, ShiftMakesForwardRunAndReleasingItWalksAtOnce)
+{
+    start(buildRoom);
+    Player *hero = level.getPlayer();
+    level.keyPressed(Qt::Key_Shift, 0, 0, 0);
+    level.keyPressed(Qt::Key_W, 0, 0, 0);
+    EXPECT_FLOAT_EQ(hero->getWalkSpeed(), 0.025f); // run from a standstill
+    EXPECT_TRUE(hero->isMovingForward());
+    level.keyReleased(Qt::Key_Shift, 0);
+    EXPECT_FLOAT_EQ(hero->getWalkSpeed(), 0.045f); // walk's ramp on top
+    level.keyReleased(Qt::Key_Up, 0);
+    EXPECT_FALSE(hero->isMovingForward());
+}
+
+TEST_F(LevelTest, RestartPutsActorsAndPlatformsBack)
+{
+    int box = -1;
+    start([&](TestLevel &l) {
+        buildRoom(l);
+        const SbVec3f route[] = {SbVec3f(2, 2, 2), SbVec3f(8, 2, 2)};
+        const int path = l.addPath(route, 2);
+        box = l.addMovingQuadrat(SbVec3f(2, 2, 2), 1, 1, 1, path, 0.5f);
+    });
+    const SbVec3f platformStart = level.getMovingBoundaries()[0]->getPosition();
+    level.keyPressed(Qt::Key_W, 0, 0, 0);
+    for (int i = 0; i < 10; ++i)
+        level.display();
+    EXPECT_NE(level.getPlayer()->getPosition(), SbVec3f(10, 1, 10));
+    EXPECT_NE(level.getMovingBoundaries()[0]->getPosition(), platformStart);
+    level.restart();
+    EXPECT_EQ(level.getPlayer()->getPosition(), SbVec3f(10, 1, 10));
+    EXPECT_EQ(level.getMovingBoundaries()[0]->getPosition(), platformStart);
+    EXPECT_EQ(box, 0);
+}
+
+TEST_F(LevelTest, TouchingActorsAreResolvedFromBothSides)
+{
+    start(buildRoom);
+    level.place = nullptr;
+    level.getPlayer()->setPosition(10, 5, 10);
+    const int index = level.addBoulder(SbVec3f(11, 5, 10), 1.0f, true);
+    Entity *boulder = level.getEntities()[size_t(index)];
+    level.collide();
+    // The hero is pushed out of the boulder first, then the boulder out of
+    // the hero's new place: they end exactly touching, 2.0 apart.
+    EXPECT_FLOAT_EQ((boulder->getPosition() - level.getPlayer()->getPosition()).length(), 2.0f);
+    EXPECT_FALSE(level.getPlayer()->isDead());
+}
