@@ -1,0 +1,209 @@
+// Plays the real worlds from an input script, without the nickname window,
+// frame by frame, and prints a trace of what happened:
+//
+//   playtest [--world N] [--frames N] SCRIPT
+//
+// The registry, the world list and the proxy are set up as start-up does;
+// the worlds draw into a small offscreen framebuffer (drawing must run: the
+// hero's restart after a death happens while it is drawn). The play time
+// advances one second every 50 frames, so a run depends on nothing but its
+// script: the same script always gives the same trace.
+#include "actors/Player.h"
+#include "app/GameRegistry.h"
+#include "app/InputScript.h"
+#include "app/Startup.h"
+#include "app/WorldProxy.h"
+#include "geometry/MovingBoundary.h"
+#include "geometry/Trigger.h"
+#include "render/BitmapText.h"
+#include "world/Level.h"
+
+#include <QApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+bool initGlew();
+
+namespace {
+constexpr int kWidth = 64;
+constexpr int kHeight = 48;
+constexpr int kFramesPerSecond = 50;
+// The mouse centre the script's moves are reported against.
+constexpr int kCentreX = 500;
+constexpr int kCentreY = 400;
+constexpr int kWheelDeltaPerNotch = 120;
+
+struct Options {
+    int world = 0;
+    long frames = 3000;
+    std::string script;
+};
+
+bool parseOptions(int argc, char **argv, Options &options)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--world") && i + 1 < argc)
+            options.world = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--frames") && i + 1 < argc)
+            options.frames = std::atol(argv[++i]);
+        else if (argv[i][0] != '-' && options.script.empty())
+            options.script = argv[i];
+        else
+            return false;
+    }
+    return !options.script.empty() && options.frames >= 0;
+}
+
+void apply(const InputEvent &event, WorldProxy &proxy)
+{
+    switch (event.kind) {
+    case InputEvent::KeyDown: proxy.keyPressed(event.key, 0, 0, 0); break;
+    case InputEvent::KeyUp: proxy.keyReleased(event.key, 0); break;
+    case InputEvent::MouseMove:
+        // The window reports the move, then the re-centring move.
+        proxy.mouseMoved(kCentreX + event.dx, kCentreY + event.dy, kCentreX, kCentreY);
+        proxy.mouseMoved(kCentreX, kCentreY, kCentreX, kCentreY);
+        break;
+    case InputEvent::ButtonDown: proxy.mouseButton(event.button, true); break;
+    case InputEvent::ButtonUp: proxy.mouseButton(event.button, false); break;
+    case InputEvent::Wheel: proxy.wheelTurned(event.notches * kWheelDeltaPerNotch); break;
+    }
+}
+
+int indexOf(const std::vector<World *> &worlds, World *world)
+{
+    for (size_t i = 0; i < worlds.size(); ++i)
+        if (worlds[i] == world)
+            return int(i);
+    return -1;
+}
+
+// Watches the game between frames and prints a line for every change of
+// interest.
+class Tracer {
+public:
+    explicit Tracer(const std::vector<World *> &list) : worlds(list) {}
+
+    void observe(long frame)
+    {
+        World *world = GameRegistry::currentWorld();
+        if (world != lastWorld) {
+            const int index = indexOf(worlds, world);
+            std::printf("frame %ld: world %d%s\n", frame, index,
+                        lastWorld && size_t(index) + 1 == worlds.size() ? " (game over)"
+                        : lastWorld                                     ? " (exit touched)"
+                                                                        : "");
+            lastWorld = world;
+            watchWorld(world);
+        }
+        if (player && player->isDead() != wasDead) {
+            wasDead = player->isDead();
+            std::printf(wasDead ? "frame %ld: death\n" : "frame %ld: restart\n", frame);
+        }
+        if (GameRegistry::getLives() != lives) {
+            lives = GameRegistry::getLives();
+            std::printf("frame %ld: lives %d\n", frame, lives);
+        }
+        for (size_t i = 0; i < triggers.size(); ++i) {
+            if (triggers[i]->isActive() && !triggerActive[i])
+                std::printf("frame %ld: trigger %zu fired\n", frame, i);
+            triggerActive[i] = triggers[i]->isActive();
+        }
+    }
+
+private:
+    void watchWorld(World *world)
+    {
+        auto *level = dynamic_cast<Level *>(world);
+        player = level ? level->getPlayer() : nullptr;
+        wasDead = player && player->isDead();
+        triggers.clear();
+        for (MovingBoundary *boundary : world->getMovingBoundaries())
+            if (auto *trigger = dynamic_cast<Trigger *>(boundary))
+                triggers.push_back(trigger);
+        triggerActive.assign(triggers.size(), false);
+    }
+
+    const std::vector<World *> &worlds;
+    World *lastWorld = nullptr;
+    Player *player = nullptr;
+    bool wasDead = false;
+    int lives = 3;
+    std::vector<Trigger *> triggers;
+    std::vector<bool> triggerActive;
+};
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: playtest [--world N] [--frames N] SCRIPT\n");
+        return 2;
+    }
+    const InputScript script = loadInputScript(options.script);
+    if (!script.error.empty()) {
+        std::fprintf(stderr, "playtest: %s: %s\n", options.script.c_str(), script.error.c_str());
+        return 1;
+    }
+
+    GameObjects game = createGameObjects();
+    if (options.world < 0 || size_t(options.world) >= game.worlds.size()) {
+        std::fprintf(stderr, "playtest: no world %d\n", options.world);
+        return 2;
+    }
+    // Start-up hands the first world to the proxy; skip ahead as if the
+    // earlier exits had been reached.
+    for (int i = 0; i < options.world; ++i)
+        game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
+    GameRegistry::setWorldProxy(game.proxy);
+    GameRegistry::setNickname("playtest");
+
+    requestCompatibilityContext();
+    QApplication application(argc, argv);
+    initBitmapFont();
+    QOffscreenSurface surface;
+    surface.setFormat(QSurfaceFormat::defaultFormat());
+    surface.create();
+    QOpenGLContext context;
+    context.setFormat(QSurfaceFormat::defaultFormat());
+    if (!context.create() || !context.makeCurrent(&surface) || !initGlew()) {
+        std::fprintf(stderr, "playtest: no OpenGL context\n");
+        return 1;
+    }
+    QOpenGLFramebufferObject target(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
+    target.bind();
+
+    QTime playTime(0, 0, 0);
+    GameRegistry::setPlayTime(playTime);
+    game.proxy->initializeGL();
+    game.proxy->resize(kWidth, kHeight);
+    Tracer tracer(game.worlds);
+    tracer.observe(0);
+
+    size_t next = 0;
+    long frame = 0;
+    for (; frame < options.frames; ++frame) {
+        for (; next < script.events.size() && script.events[next].frame == frame; ++next)
+            apply(script.events[next], *game.proxy);
+        game.proxy->paint();
+        if ((frame + 1) % kFramesPerSecond == 0) {
+            playTime = playTime.addSecs(1);
+            GameRegistry::setPlayTime(playTime);
+        }
+        tracer.observe(frame + 1);
+    }
+
+    Player *player = GameRegistry::getPlayer();
+    const SbVec3f at = player ? player->getPosition() : SbVec3f(0, 0, 0);
+    std::printf("summary: world %d lives %d position %.3f %.3f %.3f frames %ld\n",
+                indexOf(game.worlds, GameRegistry::currentWorld()), GameRegistry::getLives(), at[0],
+                at[1], at[2], frame);
+    return 0;
+}
