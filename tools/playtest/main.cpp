@@ -1,7 +1,10 @@
 // Plays the real worlds from an input script, without the nickname window,
 // frame by frame, and prints a trace of what happened:
 //
-//   playtest [--world N] [--frames N] SCRIPT
+//   playtest [--world N] [--frames N] [--positions N] SCRIPT
+//
+// --positions N adds a line with the hero's position and state every N
+// frames, for working out a route.
 //
 // The registry, the world list and the proxy are set up as start-up does;
 // the worlds draw into a small offscreen framebuffer (drawing must run: the
@@ -42,6 +45,7 @@ constexpr int kWheelDeltaPerNotch = 120;
 struct Options {
     int world = 0;
     long frames = 3000;
+    long positions = 0;
     std::string script;
 };
 
@@ -52,6 +56,8 @@ bool parseOptions(int argc, char **argv, Options &options)
             options.world = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--frames") && i + 1 < argc)
             options.frames = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--positions") && i + 1 < argc)
+            options.positions = std::atol(argv[++i]);
         else if (argv[i][0] != '-' && options.script.empty())
             options.script = argv[i];
         else
@@ -74,6 +80,17 @@ void apply(const InputEvent &event, WorldProxy &proxy)
     case InputEvent::ButtonUp: proxy.mouseButton(event.button, false); break;
     case InputEvent::Wheel: proxy.wheelTurned(event.notches * kWheelDeltaPerNotch); break;
     }
+}
+
+void printPosition(long frame)
+{
+    const Player *player = GameRegistry::getPlayer();
+    if (!player)
+        return;
+    const SbVec3f at = player->getPosition();
+    std::printf("frame %ld: at %.3f %.3f %.3f heading %.0f speed %.3f%s%s\n", frame, at[0], at[1], at[2],
+                player->getHeading(), player->getWalkSpeed(), player->isOnGround() ? " ground" : "",
+                player->isInAir() ? " air" : "");
 }
 
 int indexOf(const std::vector<World *> &worlds, World *world)
@@ -144,7 +161,7 @@ int main(int argc, char **argv)
 {
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: playtest [--world N] [--frames N] SCRIPT\n");
+        std::fprintf(stderr, "usage: playtest [--world N] [--frames N] [--positions N] SCRIPT\n");
         return 2;
     }
     const InputScript script = loadInputScript(options.script);
@@ -158,11 +175,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "playtest: no world %d\n", options.world);
         return 2;
     }
-    // Start-up hands the first world to the proxy; skip ahead as if the
+    // Start-up handed the first world to the proxy; skip ahead as if the
     // earlier exits had been reached.
-    for (int i = 0; i < options.world; ++i)
-        game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
-    GameRegistry::setWorldProxy(game.proxy);
+    if (options.world > 0) {
+        World *first = nullptr;
+        for (int i = 0; i < options.world; ++i)
+            first = GameRegistry::takeNextWorld();
+        game.proxy = new WorldProxy(first);
+        GameRegistry::setWorldProxy(game.proxy);
+    }
     GameRegistry::setNickname("playtest");
 
     requestCompatibilityContext();
@@ -198,6 +219,8 @@ int main(int argc, char **argv)
             GameRegistry::setPlayTime(playTime);
         }
         tracer.observe(frame + 1);
+        if (options.positions > 0 && (frame + 1) % options.positions == 0)
+            printPosition(frame + 1);
     }
 
     Player *player = GameRegistry::getPlayer();
