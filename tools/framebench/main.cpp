@@ -1,8 +1,11 @@
 // Frame benchmark: runs the real frame of each level in an offscreen
 // 1024 x 768 framebuffer and reports, per level, the mean and the 95th
-// percentile of simulation (move and collide), shaded pass, outline pass,
-// overlay and whole frame, plus the time initialize takes (a world switch
-// runs it inside a frame). Run it from the run directory, under Xvfb.
+// percentile of each phase of the frame (moving the actors and boundaries;
+// the collision pass with the frame set-up that follows it: extension
+// entry points, shader bind, the camera's clear and projection; the shaded
+// pass; the outline pass; the overlay; the whole frame), plus the collision
+// pass timed on its own and the time initialize takes (a world switch runs
+// it inside a frame). Run it from the run directory, under Xvfb.
 //
 //   framebench [frames] [level index...]   (default: 500 frames, level 0)
 #include "app/GameRegistry.h"
@@ -40,14 +43,15 @@ double msSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-enum Phase { Simulation, Shaded, Outline, Overlay, Whole, PhaseCount };
-const char *const kPhaseNames[PhaseCount] = {"simulation", "shaded pass", "outline pass", "overlay", "whole frame"};
+enum Phase { Move, CollideAndSetUp, Shaded, Outline, Overlay, Whole, CollideAlone, PhaseCount };
+const char *const kPhaseNames[PhaseCount] = {"move",         "collide+setup", "shaded pass",   "outline pass",
+                                             "overlay",      "whole frame",   "collide alone"};
 
 // Wraps a level and marks the boundaries between the phases of its frame
 // through the hooks the frame calls in a fixed order: beforeUpdate starts
-// the step, the first drawEntities starts the shaded pass, the second the
-// outline pass, drawOverlay the overlay. The renderer is asynchronous, so
-// every mark waits for it to finish.
+// the step, moveParticles ends the motion, the first drawEntities starts
+// the shaded pass, the second the outline pass, drawOverlay the overlay.
+// The renderer is asynchronous, so every mark waits for it to finish.
 template <typename L> class ProfiledLevel : public L {
 public:
     std::vector<double> samples[PhaseCount];
@@ -58,10 +62,24 @@ public:
         drawEntitiesCalls = 0;
         L::beforeUpdate();
     }
+    void moveParticles() override
+    {
+        L::moveParticles();
+        mark(Move);
+    }
     void drawEntities() override
     {
-        mark(drawEntitiesCalls++ == 0 ? Simulation : Shaded);
+        mark(drawEntitiesCalls++ == 0 ? CollideAndSetUp : Shaded);
         L::drawEntities();
+    }
+    // The collision pass by itself, repeated on the state the frames left.
+    void timeCollisionPass(int times)
+    {
+        for (int i = 0; i < times; ++i) {
+            const auto start = Clock::now();
+            L::collide();
+            samples[CollideAlone].push_back(msSince(start));
+        }
     }
     void drawOverlay() override
     {
@@ -102,11 +120,12 @@ template <typename L> void benchmark(const char *name, int frames, WorldProxy &p
     const double initMs = msSince(start);
     for (int i = 0; i < frames; ++i)
         proxy.paint();
+    level->timeCollisionPass(frames);
 
     std::printf("%s: initialize %.1f ms, %d frames at %dx%d\n", name, initMs, frames, kWidth, kHeight);
     for (int p = 0; p < PhaseCount; ++p) {
         const Stats s = stats(level->samples[p]);
-        std::printf("  %-13s mean %7.2f ms   p95 %7.2f ms   max %7.2f ms\n", kPhaseNames[p], s.mean, s.p95, s.max);
+        std::printf("  %-13s mean %8.3f ms   p95 %8.3f ms   max %8.3f ms\n", kPhaseNames[p], s.mean, s.p95, s.max);
     }
     const Stats whole = stats(level->samples[Whole]);
     std::printf("  headroom against the %.0f ms tick: mean %+.2f ms, p95 %+.2f ms\n", kTickMs,
