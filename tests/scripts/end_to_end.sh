@@ -38,6 +38,9 @@ colours=$(convert "$work/frame.png" -format "%k" info:)
 echo "game window shows $colours distinct colours"
 bright=$(convert "$work/frame.png" -colorspace Gray -format "%[fx:maxima]" info:)
 echo "brightest pixel: $bright"
+# A painted level: textured, lit geometry (many colours) and the white HUD.
+[ "$colours" -gt 100 ] || { echo "the game window shows no level"; exit 1; }
+awk -v b="$bright" 'BEGIN { exit !(b > 0.95) }' || { echo "no white HUD text"; exit 1; }
 
 xdotool windowfocus --sync "$game"
 xdotool key Escape
