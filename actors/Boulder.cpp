@@ -19,12 +19,6 @@ constexpr float kHarmlessCarry = 0.5f;
 constexpr int kSlices = 16;
 constexpr int kStacks = 16;
 
-unsigned int glTextureOf(const char *fileName)
-{
-    return GameRegistry::getTexture(GameRegistry::loadTexture(fileName));
-}
-
-bool inUnitRange(float v) { return v >= 0.0f && v <= 1.0f; }
 } // namespace
 
 Boulder::Boulder() : Boulder(SbVec3f(0.0f, 0.0f, 0.0f), kDefaultRadius) {}
@@ -32,8 +26,8 @@ Boulder::Boulder() : Boulder(SbVec3f(0.0f, 0.0f, 0.0f), kDefaultRadius) {}
 Boulder::Boulder(SbVec3f point, float ballRadius)
     : Entity(point), radius(ballRadius), gravity(GameRegistry::getGravity())
 {
-    clearTexture = glTextureOf("clear.bmp");
-    texture = glTextureOf("Boulder.bmp");
+    clearTexture = GameRegistry::loadTextureName("clear.bmp");
+    texture = GameRegistry::loadTextureName("Boulder.bmp");
     // Only allocates; no GL context is needed until draw.
     quadric = gluNewQuadric();
     gluQuadricTexture(quadric, GL_TRUE);
@@ -54,13 +48,8 @@ bool Boulder::collidesWithQuad(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbV
     const SbVec3f sweep = (position - previousPosition) - normal * radius;
     if (sweep.dot(normal) == 0.0f)
         return false; // parallel to the face (or no sweep at all)
-    const float length = sweep.length();
-    const SbVec3f direction = sweep / length;
-    const SbVec3f stu = solveFrame(corner, edgeA, edgeB, -direction, previousPosition);
-    if (!inUnitRange(stu[0]) || !inUnitRange(stu[1]))
-        return false;
-    const SbVec3f hit = corner + edgeA * stu[0] + edgeB * stu[1];
-    if (!((hit - previousPosition).length() < length))
+    SbVec3f hit;
+    if (!sweepMeetsQuad(sweep, corner, edgeA, edgeB, hit))
         return false;
     lastNormal = normal;
     return true;

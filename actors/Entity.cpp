@@ -101,18 +101,25 @@ SbVec3f Entity::solveFrame(SbVec3f origin, SbVec3f a, SbVec3f b, SbVec3f c, SbVe
 
 void Entity::showError(const std::string &text) { showWarningBox(kErrorCaption, text); }
 
-bool Entity::sweptQuadContact(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f normal)
+bool Entity::sweepMeetsQuad(SbVec3f sweep, SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB,
+                            SbVec3f &hit) const
 {
-    const SbVec3f sweep = (position - previousPosition) - normal * kQuadReach;
-    if (sweep.dot(normal) >= 0.0f)
-        return false; // not moving into the front face
     const float length = sweep.length();
     const SbVec3f direction = sweep / length;
     const SbVec3f stu = solveFrame(corner, edgeA, edgeB, -direction, previousPosition);
     if (!inUnitRange(stu[0]) || !inUnitRange(stu[1]))
         return false;
-    const SbVec3f hit = corner + edgeA * stu[0] + edgeB * stu[1];
-    if (!((hit - previousPosition).length() < length))
+    hit = corner + edgeA * stu[0] + edgeB * stu[1];
+    return (hit - previousPosition).length() < length;
+}
+
+bool Entity::sweptQuadContact(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f normal)
+{
+    const SbVec3f sweep = (position - previousPosition) - normal * kQuadReach;
+    if (sweep.dot(normal) >= 0.0f)
+        return false; // not moving into the front face
+    SbVec3f hit;
+    if (!sweepMeetsQuad(sweep, corner, edgeA, edgeB, hit))
         return false;
     if ((hit - position).length() > kCrushDistance)
         kill();

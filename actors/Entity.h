@@ -63,6 +63,10 @@ protected:
     // sphere radius, and a hit point more than 2.0 from the new position
     // crushes it (kill) although the contact is still reported.
     bool sweptQuadContact(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f normal);
+    // The ray from the previous position along the sweep, cut short at the
+    // sweep's length: does it meet the rectangle (borders included)? On a
+    // hit, `hit` is the point on the rectangle. A zero sweep never hits.
+    bool sweepMeetsQuad(SbVec3f sweep, SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f &hit) const;
     // Puts the actor exactly 1.0 in front of the face, on the normal through
     // its current position.
     void restInFrontOfQuad(SbVec3f corner, SbVec3f edgeA, SbVec3f edgeB, SbVec3f normal);

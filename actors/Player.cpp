@@ -51,22 +51,17 @@ constexpr int kBlinkSteps = 5;
 constexpr float kHopTop = 0.5f;
 constexpr float kHopStep = 0.025f;
 constexpr float kHopSwing = 5.0f;
-
-unsigned int texture(const char *fileName)
-{
-    return GameRegistry::getTexture(GameRegistry::loadTexture(fileName));
-}
 } // namespace
 
 Player::Player(float x, float y, float z) : Entity(x, y, z)
 {
-    clearTexture = texture("clear.bmp");
-    headTexture = texture("HeroHead.bmp");
-    bodyTexture = texture("HeroBody.bmp");
-    feetTexture = texture("HeroFeet.bmp");
-    deadHeadTexture = texture("HeroHeadTot.bmp");
-    happyHeadTexture = texture("HeroHeadHappy.bmp");
-    twinkleHeadTexture = texture("HeroHeadTwinkle.bmp");
+    clearTexture = GameRegistry::loadTextureName("clear.bmp");
+    headTexture = GameRegistry::loadTextureName("HeroHead.bmp");
+    bodyTexture = GameRegistry::loadTextureName("HeroBody.bmp");
+    feetTexture = GameRegistry::loadTextureName("HeroFeet.bmp");
+    deadHeadTexture = GameRegistry::loadTextureName("HeroHeadTot.bmp");
+    happyHeadTexture = GameRegistry::loadTextureName("HeroHeadHappy.bmp");
+    twinkleHeadTexture = GameRegistry::loadTextureName("HeroHeadTwinkle.bmp");
 
     headQuadric = gluNewQuadric();
     gluQuadricTexture(headQuadric, GL_TRUE);

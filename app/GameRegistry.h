@@ -53,6 +53,8 @@ public:
     // are GL texture names (GLuint). Requires a current GL context.
     static unsigned int loadTexture(std::string fileName);
     static unsigned int getTexture(unsigned int index);
+    // The common pairing of the two: load a file and keep its GL name.
+    static unsigned int loadTextureName(std::string fileName) { return getTexture(loadTexture(std::move(fileName))); }
     // Sizes of the two lists, for diagnostics and tests.
     static size_t imageCount();
     static size_t textureCount();

@@ -22,7 +22,7 @@ MovingSurface::MovingSurface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2,
                              Waypoints waypoints, float stepLength)
     : MovingBoundary(corner0, std::move(waypoints), stepLength)
 {
-    clearTexture = GameRegistry::getTexture(GameRegistry::loadTexture("clear.bmp"));
+    clearTexture = GameRegistry::loadTextureName("clear.bmp");
     points.push_back(corner1);
     points.push_back(corner2);
     spanRectangle(corner0, corner1, corner2, edges, edgeLengths, normal);

@@ -15,7 +15,7 @@ Surface::Surface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2) : Boundary(c
 {
     points.push_back(corner1);
     points.push_back(corner2);
-    clearTexture = GameRegistry::getTexture(GameRegistry::loadTexture("clear.bmp"));
+    clearTexture = GameRegistry::loadTextureName("clear.bmp");
     spanRectangle(corner0, corner1, corner2, edges, edgeLengths, normal);
 }
 

@@ -17,7 +17,7 @@ void Level::initialize()
 {
     configure();
     loadTextures();
-    livesTexture = GameRegistry::getTexture(GameRegistry::loadTexture("Lives.bmp"));
+    livesTexture = GameRegistry::loadTextureName("Lives.bmp");
     buildContent();
     finishLevel();
 

@@ -1,9 +1,0 @@
-#include "support/Glew.h"
-
-#include "render/GL.h"
-
-bool initGlew()
-{
-    glewExperimental = GL_TRUE;
-    return glewInit() == GLEW_OK;
-}
