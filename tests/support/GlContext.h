@@ -1,14 +1,11 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <QImage>
-#include <memory>
 
-class QOffscreenSurface;
-class QOpenGLContext;
-class QOpenGLFramebufferObject;
+class OffscreenTarget;
 
 // A real OpenGL context (compatibility profile, under Xvfb when there is no
-// display) made current for the whole test suite, with an offscreen
+// display) made current for the whole test program, with an offscreen
 // framebuffer of kWidth x kHeight bound as the render target.
 class GlContextTest : public ::testing::Test {
 public:
@@ -16,7 +13,6 @@ public:
     static constexpr int kHeight = 240;
 
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
 
     // The framebuffer's current content, top row first.
     static QImage grab();
@@ -29,7 +25,5 @@ protected:
     void SetUp() override;
 
 private:
-    static QOffscreenSurface *surface;
-    static QOpenGLContext *context;
-    static QOpenGLFramebufferObject *framebuffer;
+    static OffscreenTarget *target;
 };

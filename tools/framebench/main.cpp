@@ -16,11 +16,10 @@
 #include "levels/Level03.h"
 #include "levels/Level04.h"
 #include "render/BitmapText.h"
+#include "render/GlewInit.h"
+#include "render/OffscreenTarget.h"
 
 #include <QApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -29,8 +28,6 @@
 #include <numeric>
 #include <vector>
 
-bool initGlew();
-void finishGl();
 
 namespace {
 constexpr int kWidth = 1024;
@@ -149,17 +146,11 @@ int main(int argc, char **argv)
     GameRegistry::setNickname("bench");
     GameRegistry::setPlayTime(QTime(0, 0, 0));
 
-    QOffscreenSurface surface;
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    QOpenGLContext context;
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    if (!context.create() || !context.makeCurrent(&surface) || !initGlew()) {
+    OffscreenTarget target;
+    if (!target.create(kWidth, kHeight)) {
         std::fprintf(stderr, "framebench: no OpenGL context\n");
         return 1;
     }
-    QOpenGLFramebufferObject target(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
-    target.bind();
     game.proxy->resize(kWidth, kHeight);
 
     // Indices follow the order of play.

@@ -19,19 +19,17 @@
 #include "geometry/MovingBoundary.h"
 #include "geometry/Trigger.h"
 #include "render/BitmapText.h"
+#include "render/GlewInit.h"
+#include "render/OffscreenTarget.h"
 #include "world/Level.h"
 
 #include <QApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-bool initGlew();
 
 namespace {
 constexpr int kWidth = 64;
@@ -189,17 +187,11 @@ int main(int argc, char **argv)
     requestCompatibilityContext();
     QApplication application(argc, argv);
     initBitmapFont();
-    QOffscreenSurface surface;
-    surface.setFormat(QSurfaceFormat::defaultFormat());
-    surface.create();
-    QOpenGLContext context;
-    context.setFormat(QSurfaceFormat::defaultFormat());
-    if (!context.create() || !context.makeCurrent(&surface) || !initGlew()) {
+    OffscreenTarget target;
+    if (!target.create(kWidth, kHeight)) {
         std::fprintf(stderr, "playtest: no OpenGL context\n");
         return 1;
     }
-    QOpenGLFramebufferObject target(kWidth, kHeight, QOpenGLFramebufferObject::CombinedDepthStencil);
-    target.bind();
 
     QTime playTime(0, 0, 0);
     GameRegistry::setPlayTime(playTime);
