@@ -79,7 +79,9 @@ int Bitmap::write(const char *fileName) const
     if (file == nullptr)
         return -1;
     bool ok = std::fwrite(header, 1, sizeof header, file) == sizeof header;
-    ok = ok && std::fwrite(palette.data(), 1, palette.size(), file) == palette.size();
+    // No palette for 16 bits and up; fwrite must not see the empty vector's null data.
+    if (!palette.empty())
+        ok = ok && std::fwrite(palette.data(), 1, palette.size(), file) == palette.size();
     std::vector<unsigned char> row(paddedRow, 0);
     for (int y = height - 1; ok && y >= 0; --y) {
         std::memcpy(row.data(), getTypedData() + std::size_t(y) * rowBytes, rowBytes);
