@@ -31,7 +31,9 @@ FileSource::FileSource(const char *path)
         return;
     }
     m_size = std::uint64_t(info.st_size);
-    std::setvbuf(m_file, nullptr, _IOFBF, kStreamBufferBytes);
+    // glibc ignores the size unless the buffer is supplied.
+    m_buffer.reset(new char[kStreamBufferBytes]);
+    std::setvbuf(m_file, m_buffer.get(), _IOFBF, kStreamBufferBytes);
 }
 
 FileSource::~FileSource()

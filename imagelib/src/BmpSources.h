@@ -4,6 +4,7 @@
 #include "BmpFormat.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace VOXA {
 namespace bmp {
@@ -22,6 +23,7 @@ public:
     bool skip(std::uint64_t n) override;
 
 private:
+    std::unique_ptr<char[]> m_buffer; // must outlive m_file (closed first)
     std::FILE *m_file = nullptr;
     std::uint64_t m_size = 0;
 };

@@ -67,10 +67,11 @@ public:
     const T *getTypedData() const { return m_data; }
     bool hasExternalData() const { return m_externalData; }
 
-protected:
     // init() without zeroing the new buffer, for readers that overwrite
     // every value; same contract and result as init().
     int initUninitialised(int x, int y, int z, int t, int channels);
+
+protected:
     // Flat index of a value; the coordinates must be inside.
     long index(int x, int y, int z, int t, int c) const
     {
