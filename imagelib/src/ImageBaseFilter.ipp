@@ -64,6 +64,10 @@ unsigned int ImageBase<T>::resultType(unsigned int typeCode, const char *refusal
 template <class T>
 Image *ImageBase<T>::makeResult(unsigned int type, int channels, Image *result) const
 {
+    if (result == this) { // init() would discard the values being read
+        std::cout << "Error: Result image must not be the source image!" << std::endl;
+        return nullptr;
+    }
     if (result != nullptr && result->getType() != type) {
         std::cout << "Error: Result image has the wrong data type!" << std::endl;
         return nullptr;

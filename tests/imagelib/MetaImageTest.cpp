@@ -160,7 +160,7 @@ TEST_F(MetaImage, MalformedHeadersGiveNull)
     EXPECT_EQ(VOXA::loadMetaImage(nullptr), nullptr);
 }
 
-TEST_F(MetaImage, UnknownTypeIsReportedAsDocumented)
+TEST_F(MetaImage, UnknownTypePrintsOneErrorLine)
 {
     EXPECT_EQ(load("ElementType = MET_BOOL\n"), nullptr);
     EXPECT_EQ(printed, "Error: Unknown MetaImage data type!\n");

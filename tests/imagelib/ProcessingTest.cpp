@@ -59,6 +59,11 @@ TEST(Processing, RefusalsPrintTheirReasonAndReturnNull)
     EXPECT_EQ(captured([&] { result = bytes.filter(VOXA::kTypeFloat, kernel, 3, &wrongType); }),
               "Error: Result image has the wrong data type!\n");
     EXPECT_EQ(result, nullptr);
+    ImageBase<float> source;
+    ASSERT_EQ(source.init(3, 3, 1, 1, 1), 0);
+    EXPECT_EQ(captured([&] { result = source.filter(0, kernel, 3, &source); }),
+              "Error: Result image must not be the source image!\n");
+    EXPECT_EQ(source.getDim(0), 3);
 }
 
 TEST(Processing, FilterConvolvesInsideAndMirrorsTheBorder)

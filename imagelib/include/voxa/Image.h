@@ -89,8 +89,9 @@ public:
     virtual void flip(bool x, bool y, bool z, bool t) = 0;
     // The processing operations return a new image (owned by the caller)
     // of the requested type (0: this image's type), or null after printing
-    // why they refuse. `result`, when given, must have that type; it is
-    // re-initialised, filled and returned instead of a new image.
+    // why they refuse. `result`, when given, must have that type and not be
+    // this image; it is re-initialised, filled and returned instead of a
+    // new image.
     virtual Image *filter(unsigned int typeCode, const float *kernel, int windowSize,
                           Image *result = nullptr) const = 0;
     virtual void mirrorBorder(int width) = 0;
