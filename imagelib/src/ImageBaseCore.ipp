@@ -1,6 +1,7 @@
 // Buffer management, raw I/O, element access and whole-image value
 // operations of ImageBase<T>. Included by ImageBase.cpp only.
 #include "Convert.h"
+#include "ValueOps.h"
 
 #include <sys/stat.h>
 
@@ -208,71 +209,16 @@ void ImageBase<T>::getPixel(float *out, float x, float y, float z) const
         out[c] = getValue(ix, iy, iz, 0, c);
 }
 
-namespace detail {
-// One 16-byte vector's worth of running minima and maxima; a loop over
-// these lanes compiles to one SIMD min and max with the lanes kept in a
-// register (a larger array ends up on the stack).
-template <class T>
-struct RangeLanes {
-    static constexpr std::size_t kCount = sizeof(T) >= 16 ? 1 : 16 / sizeof(T);
-    T lo[kCount], hi[kCount];
-
-    explicit RangeLanes(T first)
-    {
-        std::fill(lo, lo + kCount, first);
-        std::fill(hi, hi + kCount, first);
-    }
-    // The comparisons are those of std::minmax_element: a NaN never
-    // replaces a number, and one that comes first is kept.
-    void add(const T *v)
-    {
-        for (std::size_t l = 0; l < kCount; ++l) {
-            lo[l] = v[l] < lo[l] ? v[l] : lo[l];
-            hi[l] = hi[l] < v[l] ? v[l] : hi[l];
-        }
-    }
-    void merge(T &lowest, T &highest) const
-    {
-        for (std::size_t l = 0; l < kCount; ++l) {
-            lowest = lo[l] < lowest ? lo[l] : lowest;
-            highest = highest < hi[l] ? hi[l] : highest;
-        }
-    }
-};
-
-// Smallest and largest of n >= 1 values, as std::minmax_element finds
-// them. Loaders call this on every image, and a plain scalar pass cost
-// three times the file read: two independent vector chains keep it close
-// to memory speed.
-template <class T>
-void valueRange(const T *v, std::size_t n, T &lowest, T &highest)
-{
-    constexpr std::size_t kStep = RangeLanes<T>::kCount;
-    RangeLanes<T> even(v[0]), odd(v[0]);
-    std::size_t i = 0;
-    for (; i + 2 * kStep <= n; i += 2 * kStep) {
-        even.add(v + i);
-        odd.add(v + i + kStep);
-    }
-    lowest = highest = v[0];
-    for (; i < n; ++i) {
-        lowest = v[i] < lowest ? v[i] : lowest;
-        highest = highest < v[i] ? v[i] : highest;
-    }
-    even.merge(lowest, highest);
-    odd.merge(lowest, highest);
-}
-} // namespace detail
 
 template <class T>
 void ImageBase<T>::computeRange()
 {
     float lower = 0.0f, upper = 0.0f;
     if (m_data != nullptr && m_image_size > 0) {
-        T lo, hi;
-        detail::valueRange(m_data, std::size_t(m_image_size), lo, hi);
-        lower = float(lo);
-        upper = float(hi);
+        detail::RangeTracker<T> range;
+        range.add(m_data, std::size_t(m_image_size));
+        lower = float(range.lowest());
+        upper = float(range.highest());
     }
     for (int c = 0; c < m_channels; ++c)
         setRange(lower, upper, c);
@@ -281,11 +227,8 @@ void ImageBase<T>::computeRange()
 template <class T>
 void ImageBase<T>::swapByteOrder()
 {
-    if (sizeof(T) == 1 || m_data == nullptr)
-        return;
-    unsigned char *bytes = reinterpret_cast<unsigned char *>(m_data);
-    for (int i = 0; i < m_image_size; ++i, bytes += sizeof(T))
-        std::reverse(bytes, bytes + sizeof(T));
+    if (m_data != nullptr)
+        detail::reverseBytes(m_data, std::size_t(m_image_size));
 }
 
 template <class T>

@@ -104,8 +104,8 @@ Image *loadMetaImage(const char *path, std::size_t maxBytes)
         return nullptr;
     }
     Image *image = state.image.release();
+    // The range was found while the values were read.
     image->setSpacing(state.spacing[0], state.spacing[1], state.spacing[2], state.spacing[3]);
-    image->computeRange();
     std::cout << "Loaded Image, resolution " << image->getDim(0) << " x " << image->getDim(1)
               << " x " << image->getDim(2) << ", min " << image->getLower(0)
               << ", max = " << image->getUpper(0) << std::endl;

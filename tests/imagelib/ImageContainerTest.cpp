@@ -215,6 +215,37 @@ TEST(ImageValues, RangeSwapAndFlip)
     EXPECT_NE(d.getTypedData()[0], 1.5);
 }
 
+TEST(ImageValues, RangeFindsExtremesInEveryLaneAndTheTail)
+{
+    // Lengths around the vector widths, extremes placed in each position.
+    for (int n : {2, 7, 8, 9, 16, 17, 33, 1001}) {
+        for (int at = 0; at < n; at += (n > 40 ? 97 : 1)) {
+            if (at == n - 1 - at)
+                continue; // the maximum would overwrite the minimum
+            ImageBase<short> img;
+            ASSERT_EQ(img.init(n, 1, 1, 1, 1), 0);
+            for (int i = 0; i < n; ++i)
+                img.putNext(float(i % 5));
+            img.setValue(-9.0f, at, 0, 0, 0, 0);
+            img.setValue(99.0f, n - 1 - at, 0, 0, 0, 0);
+            img.computeRange();
+            ASSERT_EQ(img.getLower(0), -9.0f) << n << " " << at;
+            ASSERT_EQ(img.getUpper(0), 99.0f) << n << " " << at;
+        }
+    }
+    // NaN is skipped unless it comes first, as with std::minmax_element.
+    ImageBase<float> f;
+    ASSERT_EQ(f.init(20, 1, 1, 1, 1), 0);
+    for (int i = 0; i < 20; ++i)
+        f.putNext(i == 3 ? std::nanf("") : float(i));
+    f.computeRange();
+    EXPECT_EQ(f.getLower(0), 0.0f);
+    EXPECT_EQ(f.getUpper(0), 19.0f);
+    f.setValue(std::nanf(""), 0, 0, 0, 0, 0);
+    f.computeRange();
+    EXPECT_TRUE(std::isnan(f.getLower(0)));
+}
+
 TEST(ImageValues, FlipOfMultiChannelFramesKeepsChannelsTogether)
 {
     ImageBase<int> img;

@@ -77,6 +77,8 @@ TEST_F(MetaImage, MostSignificantByteFirstShortsAreSwapped)
     EXPECT_EQ(image->getValue(0, 0, 0, 0, 0), float(0x0102));
     EXPECT_EQ(image->getValue(1, 0, 0, 0, 0), -2.0f);
     EXPECT_NE(printed.find("MSB: 1\n"), std::string::npos);
+    EXPECT_EQ(image->getLower(0), -2.0f); // the range of the swapped values
+    EXPECT_EQ(image->getUpper(0), float(0x0102));
     // "1" means the same, anything else least-significant first.
     EXPECT_EQ(load("ElementByteOrderMSB = 1\n" + header.substr(0, 0) +
                    "NDims = 1\nDimSize = 1\nElementType = MET_USHORT\nElementDataFile = data.raw\n",
@@ -119,6 +121,8 @@ TEST_F(MetaImage, MissingOrShortDataLeavesZeros)
     EXPECT_EQ(shortRaw->getValue(1, 0, 0, 0, 0), 0.0f); // half a value is not kept
     EXPECT_EQ(shortRaw->getValue(3, 0, 0, 0, 0), 0.0f);
     EXPECT_NE(printed.find("Warning: data file holds 1 of 4 values"), std::string::npos);
+    EXPECT_EQ(shortRaw->getLower(0), 0.0f); // the zeros count
+    EXPECT_EQ(shortRaw->getUpper(0), 7.0f);
     auto missing = load("NDims = 1\nDimSize = 2\nElementType = MET_FLOAT\n"
                         "ElementDataFile = nothing.raw\n");
     ASSERT_NE(missing, nullptr);
