@@ -28,6 +28,13 @@ struct HeaderState {
 // header cannot give an image.
 bool applyKey(HeaderState &state, const std::string &key, const std::string &value);
 
+// Sizes the image from the state and reads its values from the data file
+// named by `value`; false (after printing why) when the sizes are refused.
+bool loadData(HeaderState &state, const std::string &value);
+
+// `text` without spaces, tabs, carriage returns and line feeds.
+std::string withoutSpaces(const std::string &text);
+
 // The MetaImage name of a type code without "MET_" ("UCHAR"...); null for
 // an unknown code.
 const char *typeName(unsigned int typeCode);
