@@ -1,7 +1,11 @@
 // Measures the game window's achieved repaint rate: opens the real game
 // window on the first level (as if a nickname had been typed), lets the
 // 20 ms timer drive it for the given number of seconds and prints the
-// frames per second. Run it from the run directory.
+// frames per second. Run it from the run directory:
+//
+//   framerate [seconds] [width height]
+//
+// Without a size the window opens at Qt's default size, as in the game.
 #include "app/GameRegistry.h"
 #include "app/QtFenster.h"
 #include "app/Startup.h"
@@ -23,7 +27,8 @@ int main(int argc, char **argv)
     GameRegistry::setNickname("bench");
 
     QtFenster window(game.proxy);
-    window.resize(1024, 768);
+    if (argc > 3)
+        window.resize(std::atoi(argv[2]), std::atoi(argv[3]));
     long frames = 0;
     QElapsedTimer clock;
     QObject::connect(&window, &QOpenGLWidget::frameSwapped, [&] {
