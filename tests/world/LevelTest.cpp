@@ -10,6 +10,7 @@
 #include "geometry/Surface.h"
 #include "geometry/Trigger.h"
 #include "levels/Level01.h"
+#include "levels/Level02.h"
 #include "render/ComicStyle.h"
 #include "support/GlContext.h"
 #include "TestLevel.h"
@@ -251,4 +252,22 @@ TEST_F(LevelTest, TouchingActorsAreResolvedFromBothSides)
     // the hero's new place: they end exactly touching, 2.0 apart.
     EXPECT_FLOAT_EQ((boulder->getPosition() - level.getPlayer()->getPosition()).length(), 2.0f);
     EXPECT_FALSE(level.getPlayer()->isDead());
+}
+
+TEST_F(LevelTest, PistonsOfTheCorridorFirstRiseFromTheirStartHeights)
+{
+    Level02 corridor;
+    WorldProxy corridorProxy(&corridor);
+    GameRegistry::setWorldProxy(&corridorProxy);
+    corridorProxy.initializeGL();
+    const auto &moving = corridor.getMovingBoundaries();
+    ASSERT_EQ(moving.size(), 18u); // three boxes, no triggers
+    // The bottom face of each piston starts at its own height and first
+    // heads up for y = 15, one unit per frame.
+    const float startHeights[] = {0, 5, 10};
+    for (int piston = 0; piston < 3; ++piston)
+        EXPECT_EQ(moving[size_t(piston) * 6]->getPosition()[1], startHeights[piston]);
+    corridor.display();
+    for (int piston = 0; piston < 3; ++piston)
+        EXPECT_EQ(moving[size_t(piston) * 6]->getPosition()[1], startHeights[piston] + 1);
 }
