@@ -101,6 +101,7 @@ private:
     void drawDeadFigure();
     void placeTorchLightOnly();
     void placeDeadTorchLightOnly();
+    void placeLightAlongTorchArm() const;
     void drawStandingTorch(SbVec3f offset);
     void poseLimb(Limbs mode, float angle, bool mirrored, float inAirTilt) const;
     void applyKeySwing(float angle, float forwardSign, float sideSign) const;

@@ -75,15 +75,7 @@ void Player::placeTorchLightOnly()
     glPushMatrix();
     translate(position);
     glScalef(1.0f, -1.0f, 1.0f);
-    glTranslatef(0.3f, 0.0f, 0.0f);
-    poseLimb(Limbs::KeySwing, swing * kArmSwing, false, 45.0f);
-    glTranslatef(0.15f, -0.15f, 0.0f);
-    glTranslatef(0.0f, -0.3f, -0.05f);
-    poseTorchHand();
-    glTranslatef(0.0f, 0.0f, kTorchStep);
-    glTranslatef(0.0f, 0.0f, kTorchStep);
-    placeLight(flicker, flicker * kTorchFade);
-    glTranslatef(0.0f, 0.0f, kTorchStep);
+    placeLightAlongTorchArm();
     glPopMatrix();
 }
 
@@ -95,6 +87,14 @@ void Player::placeDeadTorchLightOnly()
     glTranslatef(0.0f, -kShoulderDrop, 0.0f);
     glScalef(1.0f, -1.0f, 1.0f);
     glScalef(-1.0f, 1.0f, 1.0f);
+    placeLightAlongTorchArm();
+    glPopMatrix();
+}
+
+// The torch arm's chain of offsets and rotations without drawing it, ending
+// with light 0 at the torch's tip.
+void Player::placeLightAlongTorchArm() const
+{
     glTranslatef(0.3f, 0.0f, 0.0f);
     poseLimb(Limbs::KeySwing, swing * kArmSwing, false, 45.0f);
     glTranslatef(0.15f, -0.15f, 0.0f);
@@ -104,7 +104,6 @@ void Player::placeDeadTorchLightOnly()
     glTranslatef(0.0f, 0.0f, kTorchStep);
     placeLight(flicker, flicker * kTorchFade);
     glTranslatef(0.0f, 0.0f, kTorchStep);
-    glPopMatrix();
 }
 
 void Player::drawDeadFigure()

@@ -33,10 +33,17 @@ template <typename T> int append(std::vector<T> &list, T item)
     return int(list.size()) - 1;
 }
 
-template <typename Face> void setFaceTextures(Face *const *faces, const unsigned (&indices)[6])
+// Boxes and moving boxes colour and texture their six faces alike.
+template <typename Box> void setFaceTextures(Box *box, const unsigned (&indices)[6])
 {
-    for (int i = 0; i < 6; ++i)
-        faces[i]->setTexture(indices[i]);
+    for (size_t i = 0; i < 6; ++i)
+        box->faces[i]->setTexture(indices[i]);
+}
+
+template <typename Box> void setFaceColors(Box *box, float r, float g, float b)
+{
+    for (auto *face : box->faces)
+        face->setColor(r, g, b, kOpaque);
 }
 } // namespace
 
@@ -95,15 +102,14 @@ int Level::addBoulder(SbVec3f position, float radius, bool harmless)
 void Level::setQuadratColor(int box, float r, float g, float b)
 {
     if (Quadrat *quadrat = piece(quadrats, box, "box"))
-        for (Surface *face : quadrat->faces)
-            face->setColor(r, g, b, kOpaque);
+        setFaceColors(quadrat, r, g, b);
 }
 
 void Level::setQuadratTextures(int box, unsigned bottom, unsigned top, unsigned front, unsigned left,
                                unsigned right, unsigned back)
 {
     if (Quadrat *quadrat = piece(quadrats, box, "box"))
-        setFaceTextures(quadrat->faces.data(), {bottom, top, front, left, right, back});
+        setFaceTextures(quadrat, {bottom, top, front, left, right, back});
 }
 
 void Level::flipQuadrat(int box)
@@ -115,15 +121,14 @@ void Level::flipQuadrat(int box)
 void Level::setMovingQuadratColor(int box, float r, float g, float b)
 {
     if (MovingQuadrat *quadrat = piece(movingQuadrats, box, "moving box"))
-        for (MovingSurface *face : quadrat->faces)
-            face->setColor(r, g, b, kOpaque);
+        setFaceColors(quadrat, r, g, b);
 }
 
 void Level::setMovingQuadratTextures(int box, unsigned bottom, unsigned top, unsigned front, unsigned left,
                                      unsigned right, unsigned back)
 {
     if (MovingQuadrat *quadrat = piece(movingQuadrats, box, "moving box"))
-        setFaceTextures(quadrat->faces.data(), {bottom, top, front, left, right, back});
+        setFaceTextures(quadrat, {bottom, top, front, left, right, back});
 }
 
 void Level::flipMovingQuadrat(int box)
