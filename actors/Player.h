@@ -110,6 +110,7 @@ private:
     void drawLeg();
     void drawBody();
     void drawArm(Limbs mode, float angle);
+    void drawPlainArms(Limbs mode, float angle);
     void drawTorchHand(bool posed);
     void drawTorch(float constantAttenuation, float fadeAttenuation);
     void drawHead(unsigned int texture, float turn);

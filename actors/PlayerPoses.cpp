@@ -163,6 +163,21 @@ void Player::drawStandingTorch(SbVec3f offset)
     glPopMatrix();
 }
 
+// Both arms without the torch, the second mirrored, for the closing poses.
+void Player::drawPlainArms(Limbs mode, float angle)
+{
+    for (bool mirrored : {false, true}) {
+        glPushMatrix();
+        if (mirrored) {
+            glScalef(-1.0f, 1.0f, 1.0f);
+            glFrontFace(GL_CW);
+        }
+        drawArm(mode, angle);
+        glFrontFace(GL_CCW);
+        glPopMatrix();
+    }
+}
+
 void Player::drawVictory()
 {
     if (!visible)
@@ -176,16 +191,7 @@ void Player::drawVictory()
     drawLegs(Limbs::Forward, hopAngle * 0.5f);
     drawBody();
     glTranslatef(0.0f, -kShoulderDrop, 0.0f);
-    for (bool mirrored : {false, true}) {
-        glPushMatrix();
-        if (mirrored) {
-            glScalef(-1.0f, 1.0f, 1.0f);
-            glFrontFace(GL_CW);
-        }
-        drawArm(Limbs::Forward, hopAngle);
-        glFrontFace(GL_CCW);
-        glPopMatrix();
-    }
+    drawPlainArms(Limbs::Forward, hopAngle);
     drawHead(happyHeadTexture, 0.0f);
     glPopMatrix();
 }
@@ -204,16 +210,7 @@ void Player::drawDefeat()
     drawLegs(Limbs::Forward, 45.0f);
     drawBody();
     glTranslatef(0.0f, -kShoulderDrop, 0.0f);
-    for (bool mirrored : {false, true}) {
-        glPushMatrix();
-        if (mirrored) {
-            glScalef(-1.0f, 1.0f, 1.0f);
-            glFrontFace(GL_CW);
-        }
-        drawArm(Limbs::Still, 0.0f);
-        glFrontFace(GL_CCW);
-        glPopMatrix();
-    }
+    drawPlainArms(Limbs::Still, 0.0f);
     drawHead(deadHeadTexture, 35.0f);
     glPopMatrix();
 }
