@@ -34,6 +34,13 @@ public:
     virtual bool isPlayer() const = 0;
     virtual void kill() = 0;
 
+    // State that the game advances each time the actor is drawn, once per
+    // drawing pass (the hero's restart after its death spin, the Didud's
+    // spin and vanishing). draw() runs it after drawing; a frame that leaves
+    // out drawing runs it on its own for each pass it leaves out, so the
+    // game goes on exactly as if it had been drawn.
+    virtual void advanceDrawnState() {}
+
     SbVec3f getPosition() const { return position; }
     // Both forms set the position and the next position.
     void setPosition(float x, float y, float z);

@@ -300,10 +300,10 @@ void Player::draw()
         drawDeadFigure();
     else
         drawLivingFigure();
-    checkDeathEnd();
+    advanceDrawnState();
 }
 
-void Player::checkDeathEnd()
+void Player::advanceDrawnState()
 {
     if (!dead || spinAngle - heading < kSpinToRestart)
         return;

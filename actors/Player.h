@@ -27,12 +27,13 @@ public:
     bool collidesWith(Entity &other) override;
     void resolveCollisionWith(Entity &other) override;
     void move() override;
-    // Draws the living or the dead figure, then, once the death spin is
-    // complete, restarts the current world and takes a life (or shows the
-    // game-over screen when none is left).
+    // Draws the living or the dead figure, then advanceDrawnState.
     void draw() override;
     bool isPlayer() const override { return true; }
     void kill() override;
+    // Once the death spin is complete: restarts the current world and takes
+    // a life, or shows the game-over screen when none is left.
+    void advanceDrawnState() override;
 
     void setHeading(float degrees) { heading = degrees; }
     float getHeading() const { return heading; }
@@ -86,7 +87,6 @@ private:
     void applyLandingRules();
     void advanceFlicker();
     void advanceBlinking();
-    void checkDeathEnd();
 
     // Figure drawing: the parts in PlayerFigure.cpp, the whole poses in
     // PlayerPoses.cpp. How a limb is posed:
