@@ -2,56 +2,19 @@
 // the two posed drawings of the closing screens. World units, degrees.
 #include "actors/Player.h"
 
-#include "app/GameRegistry.h"
 #include "render/GL.h"
 
 namespace {
-// The figure's centre sits this far above its hips.
-constexpr float kHipDrop = 0.6f;
-// Shoulders sit this far below the top of the body.
-constexpr float kShoulderDrop = 0.05f;
-// Vertical bob while walking: world units per degree of swing per unit of
-// walk speed.
-constexpr float kBobPerSwing = 0.001f;
-// Limb swing step that an idle figure restarts from.
-constexpr float kIdleSwingStep = 5.0f;
-constexpr float kArmSwing = 0.5f;
-constexpr float kDeadLegRaise = 65.0f;
 constexpr float kTorchStep = 0.15f;
 constexpr float kTorchFade = 0.005f;
 
 void translate(SbVec3f v) { glTranslatef(v[0], v[1], v[2]); }
-
-// Figures stand upside down when a world turns gravity upwards.
-void flipForGravity()
-{
-    if (GameRegistry::getGravity()[1] > 0.0f)
-        glScalef(1.0f, -1.0f, 1.0f);
-}
 } // namespace
 
-void Player::drawLivingFigure()
+// The plain arm, then the torch arm turned forward (its mirror turns the
+// winding round).
+void Player::drawLivingArms()
 {
-    if (!visible) {
-        placeTorchLightOnly();
-        return;
-    }
-    if (!walking && !running && !anyJumpDirection()) {
-        walkSpeed = 0.0f;
-        swing = 0.0f;
-        swingStep = kIdleSwingStep;
-    }
-    glPushMatrix();
-    translate(position);
-    if ((walking || running) && onGround)
-        glTranslatef(0.0f, swing * kBobPerSwing * walkSpeed, 0.0f);
-    glRotatef(heading, 0.0f, -1.0f, 0.0f);
-    flipForGravity();
-    glTranslatef(0.0f, -kHipDrop, 0.0f);
-    drawLegs(Limbs::KeySwing, swing);
-    drawBody();
-    glTranslatef(0.0f, -kShoulderDrop, 0.0f);
-
     glPushMatrix();
     drawArm(Limbs::KeySwing, swing * kArmSwing);
     glPopMatrix();
@@ -62,9 +25,6 @@ void Player::drawLivingFigure()
     drawArm(Limbs::KeySwing, swing * kArmSwing);
     drawTorchHand(true);
     glFrontFace(GL_CCW);
-    glPopMatrix();
-
-    drawHead(blinking ? twinkleHeadTexture : headTexture, headTurn());
     glPopMatrix();
 }
 
@@ -106,27 +66,10 @@ void Player::placeLightAlongTorchArm() const
     glTranslatef(0.0f, 0.0f, kTorchStep);
 }
 
-void Player::drawDeadFigure()
+// Both arms thrown upwards, the torch in the second; each mirror turns the
+// winding round.
+void Player::drawDeadArms()
 {
-    if (!visible) {
-        placeDeadTorchLightOnly();
-        return;
-    }
-    if (!walking && !running) {
-        walkSpeed = 0.0f;
-        swing = 0.0f;
-        swingStep = kIdleSwingStep;
-    }
-    glPushMatrix();
-    translate(position);
-    glRotatef(spinAngle, 0.0f, -1.0f, 0.0f);
-    flipForGravity();
-    glTranslatef(0.0f, -kHipDrop, 0.0f);
-    drawLegs(Limbs::Raised, kDeadLegRaise);
-    drawBody();
-    glTranslatef(0.0f, -kShoulderDrop, 0.0f);
-
-    // Both arms thrown upwards; each mirror turns the winding round.
     glPushMatrix();
     glScalef(1.0f, -1.0f, 1.0f);
     glFrontFace(GL_CW);
@@ -140,9 +83,6 @@ void Player::drawDeadFigure()
     drawTorchHand(false);
     glPopMatrix();
     glFrontFace(GL_CCW);
-    glPopMatrix();
-
-    drawHead(deadHeadTexture, 0.0f);
     glPopMatrix();
 }
 
@@ -161,21 +101,6 @@ void Player::drawStandingTorch(SbVec3f offset)
     setLineWidth(1.0f);
     drawTorch(1.0f, kTorchFade);
     glPopMatrix();
-}
-
-// Both arms without the torch, the second mirrored, for the closing poses.
-void Player::drawPlainArms(Limbs mode, float angle)
-{
-    for (bool mirrored : {false, true}) {
-        glPushMatrix();
-        if (mirrored) {
-            glScalef(-1.0f, 1.0f, 1.0f);
-            glFrontFace(GL_CW);
-        }
-        drawArm(mode, angle);
-        glFrontFace(GL_CCW);
-        glPopMatrix();
-    }
 }
 
 void Player::drawVictory()
