@@ -2,4 +2,10 @@
 #include "world/Level.h"
 
 class Level08 : public Level {
+public:
+    void configure() override;
+    void loadTextures() override;
+    void buildContent() override;
+    void placeActors() override;
+    void finishSetup() override;
 };

@@ -2,6 +2,7 @@
 #include "world/World.h"
 
 #include <Inventor/SbVec3f.h>
+#include <initializer_list>
 #include <vector>
 
 class Player;
@@ -57,6 +58,7 @@ public:
     int addHazardousSurface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2);
     int addEndCube(SbVec3f position);
     int addPath(const SbVec3f *points, int count);
+    int addPath(std::initializer_list<SbVec3f> points) { return addPath(points.begin(), int(points.size())); }
     int addBoulder(SbVec3f position, float radius, bool harmless);
     int addDidud(SbVec3f position, float sightRange);
 

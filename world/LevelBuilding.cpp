@@ -1,6 +1,7 @@
 #include "world/Level.h"
 
 #include "actors/Boulder.h"
+#include "actors/Didud.h"
 #include "actors/Player.h"
 #include "geometry/EndCube.h"
 #include "geometry/HazardousSurface.h"
@@ -97,6 +98,11 @@ int Level::addBoulder(SbVec3f position, float radius, bool harmless)
     if (harmless)
         boulder->makeHarmless();
     return append<Entity *>(entities, boulder);
+}
+
+int Level::addDidud(SbVec3f position, float sightRange)
+{
+    return append<Entity *>(entities, new Didud(position[0], position[1], position[2], player, sightRange));
 }
 
 void Level::setQuadratColor(int box, float r, float g, float b)

@@ -1,0 +1,54 @@
+#pragma once
+#include "actors/Walker.h"
+
+// The enemy: a figure like the hero's, steered by a chase rule instead of
+// keys. It stands until its target comes within sight range on the ground
+// plane, then turns towards it and walks at it, jumps when the target is
+// more than 2.0 higher, and kills the hero on contact (when the Didud's
+// side of a touching pair is resolved). Killed itself (hazard, boulder,
+// crush, fall) it spins, then vanishes until the level restarts; a gone
+// Didud is neither moved, drawn nor touched by other actors.
+//
+// Angles are degrees; distances world units; one move() is one step.
+class Didud : public Walker {
+public:
+    Didud();
+    Didud(float x, float y, float z, Entity *target, float sightRange);
+
+    void reset() override;
+    bool collidesWithSphere(SbVec3f centre, float radius) override;
+    bool collidesWith(Entity &other) override;
+    // Pushes the other actor out; a hero pushed out is killed.
+    void resolveCollisionWith(Entity &other) override;
+    void move() override;
+    // Nothing while gone, the dead figure while dead, else the living one;
+    // then advanceDrawnState.
+    void draw() override;
+    bool isPlayer() const override { return false; }
+    void kill() override;
+    // While dead, every drawing pass turns the figure on by 8 degrees; after
+    // one and a half turns it is gone.
+    void advanceDrawnState() override;
+
+    // Headings of a full turn or more are refused.
+    void setHeading(float degrees);
+    bool isGone() const { return gone; }
+    bool isWalkingForward() const { return forwardKey; }
+
+    // The chase rule, run at the start of every move.
+    void think();
+    void walk();
+    void jump();
+    void forwardOn() { forwardKey = true; }
+    void forwardOff() { forwardKey = false; }
+    // Stops walking, unless dead or gone.
+    void stop();
+
+private:
+    void drawLivingArms() override;
+    void drawDeadArms() override;
+
+    Entity *target = nullptr;
+    float sightRange = 0.0f;
+    bool gone = false;
+};
