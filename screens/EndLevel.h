@@ -1,6 +1,24 @@
 #pragma once
+#include "actors/Sound.h"
 #include "world/Level.h"
 
-// The high-score screen that follows the last level.
+// The high-score screen that follows the last level. Set-up plays the
+// fanfare and enters the play time under the nickname into the high-score
+// file; then the hero hops in a small room under the whole table, read
+// from the file every frame so that it always shows what is on disk.
 class EndLevel : public Level {
+public:
+    void configure() override;
+    void loadTextures() override;
+    void buildContent() override;
+    void placeActors() override;
+    void finishSetup() override;
+    void moveEntities() override;
+    void drawEntities() override;
+    void drawOverlay() override;
+
+private:
+    void enterPlayTime();
+
+    Sound sound; // source 0: the fanfare; source 1 stays silent
 };

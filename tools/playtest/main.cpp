@@ -1,10 +1,15 @@
 // Plays the real worlds from an input script, without the nickname window,
 // frame by frame, and prints a trace of what happened:
 //
-//   playtest [--world N] [--frames N] [--positions N] SCRIPT
+//   playtest [--world N] [--frames N] [--positions N] [--nickname NAME]
+//            [--play-time h:mm:ss] SCRIPT
 //
 // --positions N adds a line with the hero's position and state every N
-// frames, for working out a route.
+// frames, for working out a route. --nickname and --play-time set what the
+// high-score screen enters (defaults "playtest" and 0:00:00); the nickname
+// is cut to seven characters like the nickname window's. The high-score
+// screen (--world 8) rewrites HighScore.hs in the working directory: run it
+// in a copy of the run directory.
 //
 // The registry, the world list and the proxy are set up as start-up does;
 // the worlds draw into a small offscreen framebuffer (drawing must run: the
@@ -14,6 +19,7 @@
 #include "actors/Player.h"
 #include "app/GameRegistry.h"
 #include "app/InputScript.h"
+#include "app/QtNameEntry.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
 #include "geometry/MovingBoundary.h"
@@ -24,6 +30,8 @@
 #include "world/Level.h"
 
 #include <QApplication>
+#include <QString>
+#include <QTime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,11 +47,16 @@ constexpr int kFramesPerSecond = 50;
 constexpr int kCentreX = 500;
 constexpr int kCentreY = 400;
 constexpr int kWheelDeltaPerNotch = 120;
+const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
+                           "[--play-time h:mm:ss] SCRIPT\n";
+const char *const kPlayTimeFormat = "h:mm:ss";
 
 struct Options {
     int world = 0;
     long frames = 3000;
     long positions = 0;
+    std::string nickname = "playtest";
+    std::string playTime = "0:00:00";
     std::string script;
 };
 
@@ -56,12 +69,25 @@ bool parseOptions(int argc, char **argv, Options &options)
             options.frames = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--positions") && i + 1 < argc)
             options.positions = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--nickname") && i + 1 < argc)
+            options.nickname = argv[++i];
+        else if (!std::strcmp(argv[i], "--play-time") && i + 1 < argc)
+            options.playTime = argv[++i];
         else if (argv[i][0] != '-' && options.script.empty())
             options.script = argv[i];
         else
             return false;
     }
     return !options.script.empty() && options.frames >= 0;
+}
+
+// The nickname window's rule: at most seven characters, one byte each.
+std::string windowNickname(const std::string &typed)
+{
+    return QString::fromLocal8Bit(typed.c_str())
+        .left(QtNameEntry::kMaxNicknameLength)
+        .toLatin1()
+        .toStdString();
 }
 
 void apply(const InputEvent &event, WorldProxy &proxy)
@@ -159,7 +185,12 @@ int main(int argc, char **argv)
 {
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: playtest [--world N] [--frames N] [--positions N] SCRIPT\n");
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const QTime startTime = QTime::fromString(QString::fromLocal8Bit(options.playTime.c_str()), kPlayTimeFormat);
+    if (!startTime.isValid()) {
+        std::fprintf(stderr, "playtest: bad play time '%s' (expected h:mm:ss)\n", options.playTime.c_str());
         return 2;
     }
     const InputScript script = loadInputScript(options.script);
@@ -182,7 +213,7 @@ int main(int argc, char **argv)
         game.proxy = new WorldProxy(first);
         GameRegistry::setWorldProxy(game.proxy);
     }
-    GameRegistry::setNickname("playtest");
+    GameRegistry::setNickname(windowNickname(options.nickname));
 
     requestCompatibilityContext();
     QApplication application(argc, argv);
@@ -193,7 +224,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    QTime playTime(0, 0, 0);
+    QTime playTime = startTime;
     GameRegistry::setPlayTime(playTime);
     game.proxy->initializeGL();
     game.proxy->resize(kWidth, kHeight);

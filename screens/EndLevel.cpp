@@ -1,0 +1,94 @@
+#include "screens/EndLevel.h"
+
+#include "actors/Camera.h"
+#include "actors/Player.h"
+#include "app/GameRegistry.h"
+#include "app/Paths.h"
+#include "render/BitmapText.h"
+#include "render/GL.h"
+#include "render/Overlay.h"
+#include "screens/HighScoreTable.h"
+
+#include <cstdio>
+
+namespace {
+const char *const kTableFile = "HighScore.hs";
+const char *const kFanfare = "Sounds\\youvdunnit.wav";
+// The screen's second sound, "Sounds\physical.mp3", is never played and
+// ALUT cannot decode MP3: it is not loaded (an empty name loads nothing,
+// quietly), and source 1 keeps no buffer.
+const char *const kUnusedSound = "";
+const char *const kFileError = "Unable to open file";
+const char *const kRoomTextures[] = {"Floor.bmp", "Metal.bmp", "Brick.bmp"};
+const SbVec3f kHeroPlace(5.0f, 1.0f, 5.0f);
+// Table placement, in pixels: lines start left of the viewport centre and
+// are kLineSpacing apart, the block centred on it vertically.
+constexpr int kTableLeftOfCentre = 108 + 60;
+constexpr int kLineSpacing = 30;
+constexpr int kHalfLineSpacing = 15;
+
+void reportFileError()
+{
+    std::fputs(kFileError, stdout);
+    std::fflush(stdout);
+}
+} // namespace
+
+void EndLevel::configure()
+{
+    // Like the hero's sounds, but a failure to make sources is not shown:
+    // this screen goes on silent.
+    sound.setUp(kFanfare, kUnusedSound, false);
+    sound.play(0);
+    enterPlayTime();
+    useStandardSettings();
+}
+
+void EndLevel::enterPlayTime()
+{
+    const std::string path = hostPath(kTableFile);
+    HighScoreTable::Lines lines;
+    if (!HighScoreTable::readTable(path, lines))
+        reportFileError();
+    lines = HighScoreTable::withEntry(lines, GameRegistry::getPlayTime(), GameRegistry::getNickname());
+    if (!HighScoreTable::writeTable(path, lines))
+        reportFileError();
+}
+
+void EndLevel::loadTextures()
+{
+    for (const char *file : kRoomTextures)
+        textures.push_back(GameRegistry::loadTexture(file));
+}
+
+void EndLevel::buildContent() { addQuadrat(SbVec3f(0, 0, 0), 10, 4, 10); }
+
+void EndLevel::placeActors() { setStartPosition(kHeroPlace); }
+
+void EndLevel::finishSetup() {}
+
+void EndLevel::moveEntities()
+{
+    camera->move();
+    player->victoryStep();
+}
+
+void EndLevel::drawEntities() { player->drawVictory(); }
+
+void EndLevel::drawOverlay()
+{
+    HighScoreTable::Lines lines;
+    if (!HighScoreTable::readTable(hostPath(kTableFile), lines))
+        reportFileError();
+    const OverlayViewport screen = beginOverlay();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    const int left = int(screen.width / 2.0f - kTableLeftOfCentre);
+    const int top = screen.height / 2 + int(lines.size()) * kHalfLineSpacing;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        glRasterPos2i(left, top - int(i) * kLineSpacing);
+        drawBitmapString(lines[i]);
+    }
+    glDisable(GL_TEXTURE_2D);
+    glFrontFace(GL_CCW);
+    endOverlay();
+}

@@ -1,0 +1,138 @@
+// The two closing screens in a real GL context, each in a private copy of
+// the run directory (the high-score screen rewrites its table there).
+#include "actors/Player.h"
+#include "app/GameRegistry.h"
+#include "app/WorldProxy.h"
+#include "render/ComicStyle.h"
+#include "render/GL.h"
+#include "screens/EndLevel.h"
+#include "screens/GameOver.h"
+#include "support/GlContext.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr int kFrames = 10;
+const char *const kTable = "HIGH SCORES\n"
+                           "#      Time         Name\n"
+                           "1      0:05:00      Ann\n"
+                           "2      0:06:00      Bob\n"
+                           "3      0:07:00      Cid";
+
+std::string readText(const char *path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Where text of one colour lies within a band of rows, in GL window
+// coordinates (origin bottom left): its leftmost column and lowest row.
+struct Placement {
+    int left = -1;
+    int bottom = -1;
+};
+
+Placement placement(const QImage &image, QRgb colour, int lowRow, int highRow)
+{
+    Placement p;
+    for (int y = lowRow; y <= highRow; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, image.height() - 1 - y) & 0xffffff) == (colour & 0xffffff)) {
+                if (p.left < 0 || x < p.left)
+                    p.left = x;
+                if (p.bottom < 0 || y < p.bottom)
+                    p.bottom = y;
+            }
+    return p;
+}
+} // namespace
+
+class ClosingScreen : public GlContextTest {
+protected:
+    void SetUp() override
+    {
+        GlContextTest::SetUp();
+        ASSERT_TRUE(runDir.isValid());
+        std::filesystem::copy(QDir::currentPath().toStdString(), runDir.path().toStdString(),
+                              std::filesystem::copy_options::recursive);
+        home = QDir::currentPath();
+        QDir::setCurrent(runDir.path());
+        std::ofstream("HighScore.hs", std::ios::binary) << kTable;
+        GameRegistry::setComicStyle(&style);
+        resizeFramebuffer(kScreenWidth, kScreenHeight);
+    }
+    void TearDown() override { QDir::setCurrent(home); }
+
+    QTemporaryDir runDir;
+    QString home;
+    GameRegistry registry;
+    ComicStyle style;
+};
+
+TEST_F(ClosingScreen, HighScoreScreenEntersThePlayTimeOnceAndDraws)
+{
+    EndLevel screen;
+    WorldProxy proxy(&screen);
+    GameRegistry::setWorlds({&screen});
+    GameRegistry::setWorldProxy(&proxy);
+    GameRegistry::setNickname("A B");
+    GameRegistry::setPlayTime(QTime(0, 5, 30));
+    proxy.initializeGL();
+    const std::string entered = "HIGH SCORES\n"
+                                "#      Time         Name\n"
+                                "1      0:05:00      Ann\n"
+                                "2      0:05:30      A B\n"
+                                "3      0:06:00      Bob\n"
+                                "4      0:07:00      Cid";
+    EXPECT_EQ(readText("HighScore.hs"), entered);
+
+    proxy.resize(kScreenWidth, kScreenHeight);
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    for (int i = 0; i < kFrames; ++i)
+        proxy.paint();
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    EXPECT_GT(screen.getPlayer()->getHopHeight(), 0.0f) << "the hero hops";
+    EXPECT_EQ(readText("HighScore.hs"), entered) << "frames only read the table";
+    // The six lines of the table, white, the last one's baseline at
+    // 384 + 6 * 15 - 5 * 30 = 324.
+    const Placement table = placement(grab(), qRgb(255, 255, 255), 300, 520);
+    EXPECT_NEAR(table.left, kScreenWidth / 2 - 168, 3);
+    EXPECT_EQ(table.bottom, 324);
+}
+
+TEST_F(ClosingScreen, OverlayTextStartsWhereTheLayoutPutsIt)
+{
+    struct Row {
+        const char *name;
+        World *screen;
+        QRgb colour;
+        int lowRow, highRow; // the band of rows the text line lies in
+        Placement expected;  // left: the raster position (the glyph may start a little right of it)
+    };
+    GameOver gameOver;
+    EndLevel highScores;
+    const Row rows[] = {
+        {"game over title", &gameOver, qRgb(255, 0, 0), 375, 420, {404, 384}},
+        {"game over hint", &gameOver, qRgb(255, 0, 0), 330, 374, {368, 349 - 5}}, // 'p', 'q' descend
+        {"first table line", &highScores, qRgb(255, 255, 255), 450, 520, {344, 384 + 5 * 15}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+        row.screen->drawOverlay();
+        const Placement got = placement(grab(), row.colour, row.lowRow, row.highRow);
+        EXPECT_GE(got.left, row.expected.left);
+        EXPECT_LE(got.left, row.expected.left + 3);
+        EXPECT_EQ(got.bottom, row.expected.bottom);
+    }
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The high-score screen through the playtest driver, in a private copy of
+# the run directory: the nickname and play time given on the command line
+# are entered in their place, and the real run directory's table is never
+# touched. A malformed play time is refused.
+set -uo pipefail
+: "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
+source "$GAME_SOURCE_DIR/scripts/xvfb.sh"
+export ALSOFT_DRIVERS=null
+driver="$GAME_RUN_DIR/../tools/playtest/playtest"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "$*"; failures=$((failures + 1)); }
+
+real_before=$(cksum <"$GAME_RUN_DIR/HighScore.hs" 2>&1)
+cp -r "$GAME_RUN_DIR" "$work/run"
+cd "$work/run"
+printf 'HIGH SCORES\n#      Time         Name\n1      0:05:00      Ann\n2      0:06:00      Bob\n3      0:07:00      Cid' >HighScore.hs
+printf '# nothing happens\n' >"$work/idle.play"
+
+"$driver" --world 8 --nickname "A B" --play-time 0:05:30 --frames 20 "$work/idle.play" >"$work/trace" 2>/dev/null ||
+  fail "the driver failed on the high-score screen"
+grep -qx 'frame 0: world 8' "$work/trace" || fail "the trace does not start at world 8: $(cat "$work/trace")"
+expected=$'HIGH SCORES\n#      Time         Name\n1      0:05:00      Ann\n2      0:05:30      A B\n3      0:06:00      Bob\n4      0:07:00      Cid'
+[ "$(cat HighScore.hs)" = "$expected" ] || fail "unexpected table:"$'\n'"$(cat HighScore.hs)"
+[ "$(ls -A | grep -c HighScore)" -eq 1 ] || fail "files left beside the table: $(ls -A)"
+
+# Seven characters at most, as in the nickname window; ten hours fill the column as 9:59:59.
+"$driver" --world 8 --nickname "Longername" --play-time 10:00:00 --frames 1 "$work/idle.play" >/dev/null 2>&1
+[ "$(tail -n 1 HighScore.hs)" = "5      9:59:59      Longern" ] || fail "unexpected last line: $(tail -n 1 HighScore.hs)"
+
+out=$("$driver" --world 8 --play-time 5:30 "$work/idle.play" 2>&1 >/dev/null); status=$?
+if [ "$status" -ne 2 ] || [ "$(printf '%s\n' "$out" | grep -c .)" -ne 1 ] || [[ "$out" != *"bad play time"* ]]; then
+  fail "a malformed play time was not refused: $status $out"
+fi
+[ "$(tail -n 1 HighScore.hs)" = "5      9:59:59      Longern" ] || fail "a refused run changed the table"
+
+[ "$(cksum <"$GAME_RUN_DIR/HighScore.hs" 2>&1)" = "$real_before" ] || fail "the real run directory's table changed"
+echo "high-score screen: $failures failed"
+[ "$failures" -eq 0 ]
