@@ -104,8 +104,9 @@ std::string entryLine(QTime time, const std::string &nickname)
 
 Lines withEntry(Lines lines, QTime time, const std::string &nickname)
 {
+    // Without both header lines the table is not ours: start afresh.
     if (lines.size() < std::size_t(kHeaderLines))
-        lines.resize(kHeaderLines);
+        lines.assign(kHeaderLines, std::string());
     time = tableTime(time);
     std::vector<QTime> stored;
     for (std::size_t i = kHeaderLines; i < lines.size(); ++i)

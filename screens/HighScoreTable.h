@@ -52,8 +52,8 @@ int insertionPlace(const std::vector<QTime> &stored, QTime time);
 // would split the entry.
 std::string entryLine(QTime time, const std::string &nickname);
 
-// The table with the new entry: a table with fewer than two lines is first
-// filled up with empty header lines; then the entry is inserted (compared
+// The table with the new entry: a table with fewer than two lines starts afresh
+// from two empty header lines; then the entry is inserted (compared
 // as entryLine writes its time), the table cut to kMaxLines lines and the
 // entries numbered 1 to 9.
 Lines withEntry(Lines lines, QTime time, const std::string &nickname);

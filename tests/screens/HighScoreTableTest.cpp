@@ -81,7 +81,7 @@ TEST(HighScoreTable, NewTimesGoInTheirPlace)
         {"nickname with spaces", kHeader, QTime(0, 1, 2), "A B C", std::string(kHeader) + entry(1, "0:01:02", "A B C")},
         {"line break in nickname", kHeader, QTime(0, 1, 2), "A\nB", std::string(kHeader) + entry(1, "0:01:02", "A B")},
         {"no file", nullptr, QTime(0, 5, 30), "Zed", "\n" + entry(1, "0:05:30", "Zed")},
-        {"one line", "HIGH SCORES", QTime(0, 5, 30), "Zed", "HIGH SCORES\n" + entry(1, "0:05:30", "Zed")},
+        {"one line", "HIGH SCORES", QTime(0, 5, 30), "Zed", "\n" + entry(1, "0:05:30", "Zed")},
         {"line ends after the last line, CR LF",
          "HIGH SCORES\r\n#\r\n1      0:05:00      Ann\r\n", QTime(0, 6, 0), "Zed",
          "HIGH SCORES\n#" + entry(1, "0:05:00", "Ann") + entry(2, "0:06:00", "Zed")},

@@ -4,18 +4,22 @@
 //   playtest [--world N] [--frames N] [--positions N] [--nickname NAME]
 //            [--play-time h:mm:ss] SCRIPT
 //
-// --positions N adds a line with the hero's position and state every N
-// frames, for working out a route. --nickname and --play-time set what the
+// --positions N adds a line with the hero's position and state (and each
+// Didud's) every N frames, for working out a route. The trace names the
+// Vavodi by their order in the level: "didud 0 death", "didud 0 gone" and
+// "didud 0 back" after a restart. --nickname and --play-time set what the
 // high-score screen enters (defaults "playtest" and 0:00:00); the nickname
 // is cut to seven characters like the nickname window's. The high-score
 // screen (--world 8) rewrites HighScore.hs in the working directory: run it
-// in a copy of the run directory.
+// in a copy of the run directory. --size sets the framebuffer the worlds
+// draw into (64x48 by default) and --screenshot saves its last frame.
 //
 // The registry, the world list and the proxy are set up as start-up does;
 // the worlds draw into a small offscreen framebuffer (drawing must run: the
 // hero's restart after a death happens while it is drawn). The play time
 // advances one second every 50 frames, so a run depends on nothing but its
 // script: the same script always gives the same trace.
+#include "actors/Didud.h"
 #include "actors/Player.h"
 #include "app/GameRegistry.h"
 #include "app/InputScript.h"
@@ -47,8 +51,10 @@ constexpr int kFramesPerSecond = 50;
 constexpr int kCentreX = 500;
 constexpr int kCentreY = 400;
 constexpr int kWheelDeltaPerNotch = 120;
+// Largest framebuffer side --size accepts, in pixels.
+constexpr int kMaxSide = 4096;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
-                           "[--play-time h:mm:ss] SCRIPT\n";
+                           "[--play-time h:mm:ss] [--size WxH] [--screenshot FILE.png] SCRIPT\n";
 const char *const kPlayTimeFormat = "h:mm:ss";
 
 struct Options {
@@ -57,8 +63,18 @@ struct Options {
     long positions = 0;
     std::string nickname = "playtest";
     std::string playTime = "0:00:00";
+    int width = kWidth;
+    int height = kHeight;
+    std::string screenshot;
     std::string script;
 };
+
+bool parseSize(const char *text, int &width, int &height)
+{
+    char tail = 0;
+    return std::sscanf(text, "%dx%d%c", &width, &height, &tail) == 2 && width > 0 && height > 0 &&
+           width <= kMaxSide && height <= kMaxSide;
+}
 
 bool parseOptions(int argc, char **argv, Options &options)
 {
@@ -73,6 +89,11 @@ bool parseOptions(int argc, char **argv, Options &options)
             options.nickname = argv[++i];
         else if (!std::strcmp(argv[i], "--play-time") && i + 1 < argc)
             options.playTime = argv[++i];
+        else if (!std::strcmp(argv[i], "--size") && i + 1 < argc) {
+            if (!parseSize(argv[++i], options.width, options.height))
+                return false;
+        } else if (!std::strcmp(argv[i], "--screenshot") && i + 1 < argc)
+            options.screenshot = argv[++i];
         else if (argv[i][0] != '-' && options.script.empty())
             options.script = argv[i];
         else
@@ -115,6 +136,14 @@ void printPosition(long frame)
     std::printf("frame %ld: at %.3f %.3f %.3f heading %.0f speed %.3f%s%s\n", frame, at[0], at[1], at[2],
                 player->getHeading(), player->getWalkSpeed(), player->isOnGround() ? " ground" : "",
                 player->isInAir() ? " air" : "");
+    World *world = GameRegistry::currentWorld();
+    size_t index = 0;
+    for (Entity *actor : world ? world->getEntities() : std::vector<Entity *>())
+        if (const auto *didud = dynamic_cast<const Didud *>(actor)) {
+            const SbVec3f place = didud->getPosition();
+            std::printf("frame %ld: didud %zu at %.3f %.3f %.3f heading %.0f\n", frame, index++, place[0], place[1],
+                        place[2], didud->getHeading());
+        }
 }
 
 int indexOf(const std::vector<World *> &worlds, World *world)
@@ -151,6 +180,12 @@ public:
             lives = GameRegistry::getLives();
             std::printf("frame %ld: lives %d\n", frame, lives);
         }
+        for (size_t i = 0; i < vavodi.size(); ++i) {
+            const DidudState now = stateOf(*vavodi[i]);
+            if (now != didudStates[i])
+                std::printf("frame %ld: didud %zu %s\n", frame, i, kDidudStateNames[int(now)]);
+            didudStates[i] = now;
+        }
         for (size_t i = 0; i < triggers.size(); ++i) {
             if (triggers[i]->isActive() && !triggerActive[i])
                 std::printf("frame %ld: trigger %zu fired\n", frame, i);
@@ -159,6 +194,13 @@ public:
     }
 
 private:
+    enum class DidudState { Alive, Dead, Gone };
+    static constexpr const char *kDidudStateNames[] = {"back", "death", "gone"};
+    static DidudState stateOf(const Didud &didud)
+    {
+        return didud.isGone() ? DidudState::Gone : didud.isDead() ? DidudState::Dead : DidudState::Alive;
+    }
+
     void watchWorld(World *world)
     {
         auto *level = dynamic_cast<Level *>(world);
@@ -169,6 +211,11 @@ private:
             if (auto *trigger = dynamic_cast<Trigger *>(boundary))
                 triggers.push_back(trigger);
         triggerActive.assign(triggers.size(), false);
+        vavodi.clear();
+        for (Entity *actor : world->getEntities())
+            if (auto *didud = dynamic_cast<Didud *>(actor))
+                vavodi.push_back(didud);
+        didudStates.assign(vavodi.size(), DidudState::Alive);
     }
 
     const std::vector<World *> &worlds;
@@ -178,6 +225,8 @@ private:
     int lives = 3;
     std::vector<Trigger *> triggers;
     std::vector<bool> triggerActive;
+    std::vector<Didud *> vavodi;
+    std::vector<DidudState> didudStates;
 };
 } // namespace
 
@@ -219,7 +268,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     initBitmapFont();
     OffscreenTarget target;
-    if (!target.create(kWidth, kHeight)) {
+    if (!target.create(options.width, options.height)) {
         std::fprintf(stderr, "playtest: no OpenGL context\n");
         return 1;
     }
@@ -227,7 +276,7 @@ int main(int argc, char **argv)
     QTime playTime = startTime;
     GameRegistry::setPlayTime(playTime);
     game.proxy->initializeGL();
-    game.proxy->resize(kWidth, kHeight);
+    game.proxy->resize(options.width, options.height);
     Tracer tracer(game.worlds);
     tracer.observe(0);
 
@@ -246,6 +295,10 @@ int main(int argc, char **argv)
             printPosition(frame + 1);
     }
 
+    if (!options.screenshot.empty() && !target.grab().save(QString::fromStdString(options.screenshot))) {
+        std::fprintf(stderr, "playtest: could not write %s\n", options.screenshot.c_str());
+        return 1;
+    }
     Player *player = GameRegistry::getPlayer();
     const SbVec3f at = player ? player->getPosition() : SbVec3f(0, 0, 0);
     std::printf("summary: world %d lives %d position %.3f %.3f %.3f frames %ld\n",
