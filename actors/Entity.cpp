@@ -2,6 +2,7 @@
 
 #include "app/WarningBox.h"
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -10,6 +11,9 @@ namespace {
 // is taken to have crushed it. World units.
 constexpr float kQuadReach = 1.0f;
 constexpr float kCrushDistance = 2.0f;
+// Float steps a sphere push may be shortened by so that the spheres still
+// touch.
+constexpr int kMaxPushShortening = 16;
 
 // The 3x3 system of solveFrame, row-major: m[row][column].
 struct FrameSystem {
@@ -145,5 +149,14 @@ void Entity::pushOutOfSphere(SbVec3f centre, float radius, float ownRadius)
     // spares its debug warning, the result is the same.
     if (away != SbVec3f(0.0f, 0.0f, 0.0f))
         away.normalize();
-    setPosition(centre - away * (radius + ownRadius));
+    // Rounding can leave the pushed actor a hair beyond touching distance,
+    // and the other side of the pair would then miss the contact (a Didud
+    // pushed away by the hero would not kill him half the time): step it
+    // back towards the centre, one float at a time, until the spheres touch.
+    const float reach = radius + ownRadius;
+    SbVec3f pushed = centre - away * reach;
+    for (int i = 0; i < kMaxPushShortening && (centre - pushed).length() > reach; ++i)
+        for (int axis = 0; axis < 3; ++axis)
+            pushed[axis] = std::nextafter(pushed[axis], centre[axis]);
+    setPosition(pushed);
 }
