@@ -38,7 +38,11 @@ Boulder::~Boulder() { gluDeleteQuadric(quadric); }
 void Boulder::reset()
 {
     velocity.setValue(0.0f, 0.0f, 0.0f);
-    position = startPosition;
+    // Killed in the middle of a collision pass, the ball must not sweep from
+    // where it died to its start point: the faces in between would catch it
+    // and put it anywhere, even inside a block. It starts over unmoved.
+    setPosition(startPosition);
+    savePreviousPosition();
     rollZ = 0.0f;
     rollX = 0.0f;
 }

@@ -11,51 +11,65 @@
 #
 # Each script is played twice, each time in a fresh copy of the run
 # directory (the high-score screen rewrites its table): the two traces must
-# be byte-identical.
+# be byte-identical. Scripts run side by side, one per processor.
 set -uo pipefail
 : "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
 source "$GAME_SOURCE_DIR/scripts/xvfb.sh"
 export ALSOFT_DRIVERS=null
-driver="$GAME_RUN_DIR/../tools/playtest/playtest"
+export driver="$GAME_RUN_DIR/../tools/playtest/playtest"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-passed=0
+export work
 
 header() { sed -n "s/^# $1: //p" "$2"; }
 
-# play SCRIPT NAME: one run in a fresh copy of the run directory; the trace
-# goes to $work/NAME, the table stays in $work/run.
+# play SCRIPT DIR: one run in DIR, a fresh copy of the run directory; the
+# trace goes to DIR.trace.
 play() {
-  rm -rf "$work/run" && cp -r "$GAME_RUN_DIR" "$work/run"
+  rm -rf "$2" && cp -r "$GAME_RUN_DIR" "$2"
+  local world frames
+  world=$(header world "$1" | head -1)
+  frames=$(header frames "$1" | head -1)
   # shellcheck disable=SC2046 # the options header is a list of words
-  (cd "$work/run" && "$driver" --world "${world:-0}" --frames "${frames:-3000}" $(header options "$1") "$1" 2>/dev/null) |
-    grep -E '^(frame|summary)' >"$work/$2"
+  (cd "$2" && "$driver" --world "${world:-0}" --frames "${frames:-3000}" $(header options "$1") "$1" 2>/dev/null) |
+    grep -E '^(frame|summary)' >"$2.trace"
 }
 
-for script in "$GAME_SOURCE_DIR"/tests/levels/*.play; do
+# check SCRIPT: plays it twice and writes what failed to $work/NAME.failed.
+check() {
+  local script=$1 name out
   name=$(basename "$script")
-  world=$(header world "$script" | head -1)
-  frames=$(header frames "$script" | head -1)
-  play "$script" first
-  play "$script" second
-  ok=1
-  if ! cmp -s "$work/first" "$work/second"; then
-    echo "$name: two runs gave different traces"; ok=0
+  out="$work/$name"
+  play "$script" "$out.first"
+  play "$script" "$out.second"
+  {
+    cmp -s "$out.first.trace" "$out.second.trace" || echo "$name: two runs gave different traces"
+    while IFS= read -r pattern; do
+      grep -Eqx -- "$pattern" "$out.first.trace" || echo "$name: no trace line matches: $pattern"
+    done < <(header expect "$script")
+    while IFS= read -r pattern; do
+      grep -Eqx -- "$pattern" "$out.first.trace" && echo "$name: a trace line matches: $pattern"
+    done < <(header expect-not "$script")
+    while IFS= read -r pattern; do
+      grep -Eqx -- "$pattern" "$out.first/HighScore.hs" || echo "$name: no table line matches: $pattern"
+    done < <(header expect-table "$script")
+  } >"$out.failed"
+  if [ -s "$out.failed" ]; then
+    echo "--- trace of $name:" >>"$out.failed"
+    cat "$out.first.trace" >>"$out.failed"
   fi
-  while IFS= read -r pattern; do
-    grep -Eqx -- "$pattern" "$work/first" || { echo "$name: no trace line matches: $pattern"; ok=0; }
-  done < <(header expect "$script")
-  while IFS= read -r pattern; do
-    grep -Eqx -- "$pattern" "$work/first" && { echo "$name: a trace line matches: $pattern"; ok=0; }
-  done < <(header expect-not "$script")
-  while IFS= read -r pattern; do
-    grep -Eqx -- "$pattern" "$work/run/HighScore.hs" || { echo "$name: no table line matches: $pattern"; ok=0; }
-  done < <(header expect-table "$script")
-  if [ "$ok" = 1 ]; then
-    passed=$((passed + 1))
+  rm -rf "$out.first" "$out.second"
+}
+export -f header play check
+
+printf '%s\0' "$GAME_SOURCE_DIR"/tests/levels/*.play | xargs -0 -n 1 -P "$(nproc)" bash -c 'check "$1"' _
+failures=0
+passed=0
+for result in "$work"/*.failed; do
+  if [ -s "$result" ]; then
+    failures=$((failures + 1)); cat "$result"
   else
-    failures=$((failures + 1)); echo "--- trace of $name:"; cat "$work/first"
+    passed=$((passed + 1))
   fi
 done
 echo "playtest scripts: $passed passed, $failures failed"
