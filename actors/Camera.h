@@ -41,9 +41,11 @@ public:
     bool collidesWith(Entity &other) override;
     void resolveCollisionWith(Entity &other) override;
     void move() override;
-    // Frame set-up: clears, sets projection and view, tells the hero
-    // whether it is seen.
+    // Frame set-up: clears, sets projection and view, then
+    // advanceDrawnState.
     void draw() override;
+    // Tells the hero whether it is seen (first person hides it).
+    void advanceDrawnState() override;
     bool isPlayer() const override { return false; }
     void kill() override {}
 

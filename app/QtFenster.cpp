@@ -1,8 +1,10 @@
 #include "app/QtFenster.h"
 
+#include "app/FrameSchedule.h"
 #include "app/GameRegistry.h"
 #include "app/Paths.h"
 #include "app/WorldProxy.h"
+#include "render/GlewInit.h"
 
 #include <QCursor>
 #include <QIcon>
@@ -13,10 +15,16 @@
 #include <ctime>
 
 QtFenster::QtFenster(WorldProxy *worldProxy, QWidget *parent)
-    : QOpenGLWidget(parent), proxy(worldProxy)
+    : QOpenGLWidget(parent), proxy(worldProxy),
+      // The first repaint takes one step, as the window opens.
+      carryUs(FrameSchedule::kStepUs)
 {
+    // A repaint that is due no step draws nothing and keeps the last
+    // picture, which needs the framebuffer kept between repaints.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
     setMouseTracking(true);
     timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
     playTime = QTime(0, 0, 0, 0);
     GameRegistry::setPlayTime(playTime);
     lastTick = static_cast<long long>(std::time(nullptr));
@@ -37,11 +45,34 @@ void QtFenster::timeUpdate()
     update();
 }
 
-void QtFenster::initializeGL() { proxy->initializeGL(); }
+void QtFenster::initializeGL()
+{
+    // The extension entry points, once for this context.
+    initGlew();
+    proxy->initializeGL();
+}
 
-void QtFenster::paintGL() { proxy->paint(); }
+void QtFenster::paintGL()
+{
+    if (!repaintClock.isValid())
+        repaintClock.start();
+    const std::int64_t nowUs = repaintClock.nsecsElapsed() / 1000;
+    const StepsDue due = stepsDue(nowUs - lastRepaintUs, carryUs, pictureLost);
+    lastRepaintUs = nowUs;
+    carryUs = due.carryUs;
+    if (due.steps > 0) {
+        proxy->paintSteps(due.steps);
+        pictureLost = false;
+    }
+    if (repaintHook)
+        repaintHook();
+}
 
-void QtFenster::resizeGL(int width, int height) { proxy->resize(width, height); }
+void QtFenster::resizeGL(int width, int height)
+{
+    pictureLost = true;
+    proxy->resize(width, height);
+}
 
 void QtFenster::keyPressEvent(QKeyEvent *event)
 {

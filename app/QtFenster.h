@@ -1,13 +1,19 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <QTime>
+
+#include <cstdint>
+#include <functional>
 
 class QTimer;
 class WorldProxy;
 
 // The game's one OpenGL window. It owns the 20 ms frame clock and the
 // play-time clock and turns Qt's callbacks into calls on the world proxy;
-// it never talks to a world directly.
+// it never talks to a world directly. Each repaint runs as many simulation
+// steps as the wall clock asks for (FrameSchedule), then draws once, so the
+// game keeps its speed when repaints are slow.
 class QtFenster : public QOpenGLWidget {
     Q_OBJECT
 public:
@@ -17,6 +23,9 @@ public:
     static constexpr int kFrameIntervalMs = 20;
 
     QTime getPlayTime() const { return playTime; }
+
+    // Tests: runs at the end of every repaint (to make repaints slow).
+    void setRepaintHook(std::function<void()> hook) { repaintHook = std::move(hook); }
 
 public slots:
     void timeUpdate();
@@ -37,4 +46,13 @@ private:
     QTimer *timer;
     QTime playTime;
     long long lastTick;
+
+    // Wall-clock time of the repaints, and the step time carried from one
+    // repaint to the next (FrameSchedule).
+    QElapsedTimer repaintClock;
+    std::int64_t lastRepaintUs = 0;
+    std::int64_t carryUs;
+    // The framebuffer was (re)created and holds no picture yet.
+    bool pictureLost = true;
+    std::function<void()> repaintHook;
 };

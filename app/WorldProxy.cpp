@@ -40,6 +40,22 @@ void WorldProxy::paint()
         current->display();
 }
 
+void WorldProxy::paintSteps(int steps)
+{
+    if (busy || steps <= 0)
+        return;
+    World *stepped = current;
+    for (int i = 1;; ++i) {
+        stepped->step();
+        if (i >= steps || current != stepped)
+            break;
+        stepped->skipDrawing();
+        if (current != stepped)
+            break; // a world that is left is never entered again: one more drawing costs it nothing
+    }
+    stepped->drawFrame();
+}
+
 void WorldProxy::keyPressed(int key, int x, int y, int modifiers)
 {
     if (!busy)

@@ -18,7 +18,15 @@ public:
     // look at busy.
     void initializeGL();
 
+    // One step and one drawing (display).
     void paint();
+    // Runs up to `steps` steps of the current world, then draws it once.
+    // Each step but the last is followed by the world's skipDrawing. A world
+    // switch (inside a step, or inside skipDrawing when the last life is
+    // lost) ends the steps: the world that was stepped draws its last frame,
+    // as display would, and the next repaint goes to the new world. Zero
+    // steps draw nothing.
+    void paintSteps(int steps);
     void keyPressed(int key, int x, int y, int modifiers);
     void keyReleased(int key, int modifiers);
     void mouseMoved(int x, int y, int centreX, int centreY);

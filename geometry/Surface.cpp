@@ -11,6 +11,8 @@ namespace {
 constexpr float kTexturePerUnit = 0.5f;
 } // namespace
 
+Surface::StaticDrawing Surface::staticDrawing = Surface::StaticDrawing::Whole;
+
 Surface::Surface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2) : Boundary(corner0)
 {
     points.push_back(corner1);
@@ -91,6 +93,30 @@ std::vector<Surface::TileStrip> Surface::tileStrips() const
     return strips;
 }
 
+Surface::TileStrip Surface::wholeFace() const
+{
+    const SbVec3f corner = points[0];
+    const float along = edgeLengths[0] * kTexturePerUnit;
+    const float across = edgeLengths[1] * kTexturePerUnit;
+    return {{corner, 0.0f, 0.0f},
+            {corner + edgeVectorA(), 0.0f, along},
+            {farCorner(), across, along},
+            {corner + edgeVectorB(), across, 0.0f}};
+}
+
+namespace {
+void emitTextured(GLenum mode, const Surface::TileStrip &vertices, SbVec3f normal)
+{
+    glBegin(mode);
+    for (const Surface::TileVertex &vertex : vertices) {
+        glTexCoord2f(vertex.s, vertex.t);
+        glNormal3fv(normal.getValue());
+        glVertex3fv(vertex.position.getValue());
+    }
+    glEnd();
+}
+} // namespace
+
 void Surface::drawStatic()
 {
     setFrontWinding(flipped);
@@ -100,15 +126,11 @@ void Surface::drawStatic()
         glBindTexture(GL_TEXTURE_2D, texture);
     }
     glColor4fv(color.getValue());
-    for (const TileStrip &strip : tileStrips()) {
-        glBegin(GL_QUAD_STRIP);
-        for (const TileVertex &vertex : strip) {
-            glTexCoord2f(vertex.s, vertex.t);
-            glNormal3fv(normal.getValue());
-            glVertex3fv(vertex.position.getValue());
-        }
-        glEnd();
-    }
+    if (staticDrawing == StaticDrawing::Whole)
+        emitTextured(GL_QUADS, wholeFace(), normal);
+    else
+        for (const TileStrip &strip : tileStrips())
+            emitTextured(GL_QUAD_STRIP, strip, normal);
     glBindTexture(GL_TEXTURE_2D, clearTexture);
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();

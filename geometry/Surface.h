@@ -23,6 +23,16 @@ public:
     };
     using TileStrip = std::vector<TileVertex>;
 
+    // How drawStatic records a face. Whole: one quad whose texture
+    // coordinates repeat the texture exactly as the tiles do (the shading is
+    // per pixel, so unit tiles buy nothing and cost vertices). Tiled: unit
+    // tiles, as the game drew before; kept so that tests and the frame
+    // benchmark can compare the two. A process-wide setting, read while a
+    // level records its display list.
+    enum class StaticDrawing { Whole, Tiled };
+    static void setStaticDrawing(StaticDrawing drawing) { staticDrawing = drawing; }
+    static StaticDrawing getStaticDrawing() { return staticDrawing; }
+
     Surface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2);
 
     // Turns the front side round.
@@ -33,7 +43,8 @@ public:
 
     // Outline quad, only while the outline pass runs.
     void draw() override;
-    // Tiled, textured drawing, once into the level's display list.
+    // Textured drawing, once into the level's display list (see
+    // StaticDrawing).
     void drawStatic() override;
     void prepare() override {}
     bool testCollision(Entity *actor) override;
@@ -46,6 +57,9 @@ public:
     // with a vertex pair per unit column along edge 1 plus a closing pair at
     // the far edge when length 1 has a remainder.
     std::vector<TileStrip> tileStrips() const;
+    // The whole face as one quad: corner 0, corner 1, fourth corner,
+    // corner 2, with the texture coordinates the tiling gives those points.
+    TileStrip wholeFace() const;
 
     SbVec3f getNormal() const { return normal; }
     SbVec3f getEdge(int i) const { return edges[i]; }
@@ -71,4 +85,7 @@ protected:
     bool flipped = false;
     unsigned int texture = 0;
     float edgeLengths[3];
+
+private:
+    static StaticDrawing staticDrawing;
 };

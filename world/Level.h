@@ -15,7 +15,7 @@ class Surface;
 // The one implementation of the world interface. Every concrete world
 // derives from it: the levels fill in only the five set-up steps, the
 // closing screens replace a few more operations. Level does everything
-// else: set-up, one simulation step and one drawing per repaint, the
+// else: set-up, the simulation step and the drawing of a frame, the
 // collision pass, input mapping, restart after a lost life, the overlay,
 // and the building operations the level scripts are written in.
 //
@@ -48,6 +48,18 @@ public:
     void drawParticles() override;
     void drawOverlay() override;
     SbVec3f cellOf(SbVec3f position) override;
+    void step() override;
+    void drawFrame() override;
+    void skipDrawing() override;
+
+    // drawFrame in its parts, in this order; public so that the frame
+    // benchmark can time each. beginShadedPass binds the comic shader and
+    // lets the camera clear and set the view; drawShadedPass draws actors,
+    // scenery and particles and unbinds the shader; drawOutlinePass draws
+    // them again as black outlines; drawOverlay (above) comes last.
+    void beginShadedPass();
+    void drawShadedPass();
+    void drawOutlinePass();
 
     // Building operations. Each creating operation returns the new piece's
     // index in its own list; later calls name pieces by those indices.
@@ -79,6 +91,10 @@ public:
     // Gathers the pieces into the world's lists, fills the grid and records
     // the static display list. Run once by initialize after buildContent.
     void finishLevel();
+    // (Re)records the static display list from the static boundaries, as
+    // finishLevel does; tools and tests call it again after changing
+    // Surface's StaticDrawing.
+    void recordStaticList();
 
     Player *getPlayer() const { return player; }
     Camera *getCamera() const { return camera; }

@@ -195,7 +195,11 @@ void Level::finishLevel()
     const unsigned sizeX = unsigned(extent[0]), sizeY = unsigned(extent[1]), sizeZ = unsigned(extent[2]);
     for (size_t k = 0; k < staticBoundaries.size(); ++k)
         staticBoundaries[k]->addToGrid(sizeX, sizeY, sizeZ, grid, int(k));
+    recordStaticList();
+}
 
+void Level::recordStaticList()
+{
     if (staticList == 0)
         staticList = glGenLists(1);
     glNewList(staticList, GL_COMPILE);

@@ -16,27 +16,65 @@ constexpr float kOutlineOffsetFactor = -0.1f;
 constexpr float kOutlineOffsetUnits = -1.0f;
 } // namespace
 
-// One step of the game: everything moves by a fixed amount per repaint,
-// then collisions, then the shaded pass, the outline pass and the overlay.
+namespace {
+// Each actor is drawn once in the shaded pass and once in the outline pass.
+constexpr int kActorDrawsPerFrame = 2;
+} // namespace
+
 void Level::display()
+{
+    step();
+    drawFrame();
+}
+
+// Everything moves by a fixed amount per step, then collisions.
+void Level::step()
 {
     beforeUpdate();
     moveEntities();
     moveBoundaries();
     moveParticles();
     collide();
+}
 
-    glewInit();
-    ComicStyle *style = GameRegistry::getComicStyle();
-    if (style)
+void Level::drawFrame()
+{
+    beginShadedPass();
+    drawShadedPass();
+    drawOutlinePass();
+    drawOverlay();
+}
+
+// What drawFrame would advance, in the order it would: the camera once (it
+// is drawn first), then every actor once per pass. The closing screens draw
+// poses that advance nothing, yet their actors are advanced here all the
+// same; nothing can die on those screens, so for them it changes nothing.
+void Level::skipDrawing()
+{
+    camera->advanceDrawnState();
+    for (int pass = 0; pass < kActorDrawsPerFrame; ++pass)
+        for (size_t i = 0; i < entities.size(); ++i)
+            entities[i]->advanceDrawnState();
+}
+
+void Level::beginShadedPass()
+{
+    if (ComicStyle *style = GameRegistry::getComicStyle())
         style->enable();
     camera->draw();
+}
+
+void Level::drawShadedPass()
+{
     drawEntities();
     drawScenery();
     drawParticles();
-    if (style)
+    if (ComicStyle *style = GameRegistry::getComicStyle())
         style->disable();
+}
 
+void Level::drawOutlinePass()
+{
     GameRegistry::beginOutline();
     beginOutlinePass();
     drawEntities();
@@ -47,8 +85,6 @@ void Level::display()
     drawParticles();
     endOutlinePass();
     GameRegistry::endOutline();
-
-    drawOverlay();
 }
 
 void Level::moveEntities()

@@ -23,6 +23,9 @@ public:
     void resize(int width, int height);
 
     virtual void initialize() = 0;
+    // One step followed by one drawing: what one repaint did before the
+    // window ran several steps per repaint, and still what the playtest
+    // driver and the tests run.
     virtual void display() = 0;
     virtual void mouseMoved(int x, int y, int centreX, int centreY) = 0;
     virtual void keyPressed(int key, int x, int y, int modifiers) = 0;
@@ -44,6 +47,17 @@ public:
     virtual void drawParticles() = 0;
     virtual void drawOverlay() = 0;
     virtual SbVec3f cellOf(SbVec3f position) = 0;
+
+    // The two halves of display, for a window that runs as many steps as
+    // the wall clock asks for and then draws once. step is the simulation
+    // alone (motion and collisions, no GL); drawFrame draws the current
+    // state. Drawing advances some state of its own (Entity's
+    // advanceDrawnState), so a step that is not followed by drawFrame must
+    // be followed by skipDrawing, which advances exactly that state without
+    // drawing: the game then goes on as if every step had been drawn.
+    virtual void step() = 0;
+    virtual void drawFrame() = 0;
+    virtual void skipDrawing() = 0;
 
     // Read access for tests and tools.
     const std::vector<Boundary *> &getStaticBoundaries() const { return staticBoundaries; }

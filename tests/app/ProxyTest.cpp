@@ -57,3 +57,33 @@ TEST_F(ProxyTest, SwitchAppliesTheGlDefaultsBeforeInitialize)
     proxy.setWorld(&second);
     EXPECT_TRUE(depthOnDuringInit);
 }
+
+TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
+{
+    struct Row {
+        const char *name;
+        int steps;
+        int switchInStep; // 0: none
+        std::vector<std::string> first;
+    };
+    const Row rows[] = {
+        {"no step: nothing drawn", 0, 0, {}},
+        {"one step", 1, 0, {"step", "drawFrame"}},
+        {"three steps", 3, 0, {"step", "skipDrawing", "step", "skipDrawing", "step", "drawFrame"}},
+        {"a switch in the second of three", 3, 2, {"step", "skipDrawing", "step", "drawFrame"}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        RecordingWorld first, second;
+        WorldProxy proxy(&first);
+        int stepsTaken = 0;
+        first.onStep = [&] {
+            if (++stepsTaken == row.switchInStep)
+                proxy.setWorld(&second);
+        };
+        proxy.paintSteps(row.steps);
+        EXPECT_EQ(first.calls, row.first);
+        EXPECT_EQ(second.calls, row.switchInStep ? std::vector<std::string>{"initialize"}
+                                                 : std::vector<std::string>{});
+    }
+}

@@ -4,8 +4,10 @@
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
 #include "app/WorldProxy.h"
+#include "actors/Player.h"
 #include "support/Application.h"
 #include "support/RecordingWorld.h"
+#include "world/TestLevel.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -14,8 +16,10 @@
 #include <QTimer>
 #include <QMouseEvent>
 #include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -77,7 +81,7 @@ struct GameWindowTest : WindowTest {
         window->resize(400, 300);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        ASSERT_TRUE(waitFor([&] { return world.count("display") > 0; }));
+        ASSERT_TRUE(waitFor([&] { return world.count("drawFrame") > 0; }));
         ASSERT_EQ(world.count("initialize"), 1);
         world.calls.clear();
     }
@@ -104,7 +108,7 @@ TEST_F(WindowTest, NameEntryKeepsSevenCharactersAndOpensTheGameOnReturn)
     ASSERT_NE(game, nullptr);
     EXPECT_TRUE(game->isVisible());
     // Its first GL initialisation sets up the proxy's world, once.
-    EXPECT_TRUE(waitFor([&] { return world.count("display") > 0; }));
+    EXPECT_TRUE(waitFor([&] { return world.count("drawFrame") > 0; }));
     EXPECT_EQ(world.count("initialize"), 1);
 }
 
@@ -204,7 +208,79 @@ TEST_F(GameWindowTest, PlayTimeAdvancesInWholeSecondsWhileFramesArePainted)
     const QTime shown = GameRegistry::getPlayTime();
     EXPECT_EQ(shown.msec(), 0);
     EXPECT_GE(shown, QTime(0, 0, 1));
-    // With no input at all the world still gets one frame per repaint.
-    EXPECT_TRUE(waitFor([&] { return world.count("display") > 10; }));
+    // With no input at all the world still gets its steps.
+    EXPECT_TRUE(waitFor([&] { return world.count("step") > 10; }));
     EXPECT_EQ(world.count("initialize"), 0);
+}
+
+namespace {
+// A floor wide enough to walk on for seconds, the hero in its middle.
+void buildFloor(TestLevel &level) { level.addQuadrat(SbVec3f(0, 0, 0), 200, 10, 200); }
+void placeHero(TestLevel &level) { level.setStartPosition(SbVec3f(100, 1, 100)); }
+
+float walked(SbVec3f from, SbVec3f to) { return SbVec3f(to[0] - from[0], 0, to[2] - from[2]).length(); }
+
+constexpr int kSlowRepaintMs = 45;
+constexpr int kWalkMs = 2000;
+constexpr int kStepMs = 20;
+constexpr int kSettleSteps = 20;
+} // namespace
+
+TEST_F(WindowTest, SlowRepaintsKeepFiftyStepsASecond)
+{
+    TestLevel level;
+    level.build = buildFloor;
+    level.place = placeHero;
+    WorldProxy levelProxy(&level);
+    GameRegistry::setWorlds({&level});
+    GameRegistry::setWorldProxy(&levelProxy);
+    auto *window = new QtFenster(&levelProxy);
+    window->resize(320, 240);
+    window->setRepaintHook([] { QThread::msleep(kSlowRepaintMs); });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+
+    // Press W right after one repaint and let go right after the first
+    // repaint two seconds later; the steps in between are those of the
+    // wall-clock time in between.
+    int repaints = 0;
+    QElapsedTimer walk;
+    SbVec3f from, to;
+    double walkedMs = -1;
+    QObject::connect(window, &QOpenGLWidget::frameSwapped, [&] {
+        if (++repaints == 10) {
+            from = level.getPlayer()->getPosition();
+            QTest::keyPress(window, Qt::Key_W);
+            walk.start();
+        } else if (walk.isValid() && walkedMs < 0 && walk.elapsed() >= kWalkMs) {
+            QTest::keyRelease(window, Qt::Key_W);
+            walkedMs = double(walk.elapsed());
+            to = level.getPlayer()->getPosition();
+        }
+    });
+    ASSERT_TRUE(waitFor([&] { return walkedMs >= 0; }, 3 * kWalkMs));
+
+    // The same walk, step by step, in a second copy of the level.
+    window->makeCurrent();
+    TestLevel reference;
+    reference.build = buildFloor;
+    reference.place = placeHero;
+    reference.initialize();
+    for (int i = 0; i < kSettleSteps; ++i)
+        reference.step();
+    const SbVec3f start = reference.getPlayer()->getPosition();
+    reference.keyPressed(Qt::Key_W, 0, 0, 0);
+    std::vector<float> distance{0.0f};
+    const int steps = int(walkedMs / kStepMs + 0.5);
+    while (int(distance.size()) <= steps + 2) {
+        reference.step();
+        reference.skipDrawing();
+        distance.push_back(walked(start, reference.getPlayer()->getPosition()));
+    }
+    window->doneCurrent();
+
+    EXPECT_GE(walked(from, to), distance[size_t(steps - 2)]) << walkedMs << " ms";
+    EXPECT_LE(walked(from, to), distance[size_t(steps + 2)]) << walkedMs << " ms";
+    // And repaints were slow: far fewer repaints than steps.
+    EXPECT_LT(repaints, 2 * (10 + steps) / 3);
 }

@@ -27,6 +27,21 @@ void RecordingWorld::display()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
+void RecordingWorld::step()
+{
+    calls.push_back("step");
+    if (onStep)
+        onStep();
+}
+
+void RecordingWorld::drawFrame()
+{
+    calls.push_back("drawFrame");
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void RecordingWorld::skipDrawing() { calls.push_back("skipDrawing"); }
+
 void RecordingWorld::mouseMoved(int x, int y, int cx, int cy)
 {
     calls.push_back(join("mouseMoved", {x, y, cx, cy}));

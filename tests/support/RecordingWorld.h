@@ -11,9 +11,13 @@ class RecordingWorld : public Level {
 public:
     std::vector<std::string> calls;
     std::function<void()> onInitialize;
+    std::function<void()> onStep;
 
     void initialize() override;
     void display() override;
+    void step() override;
+    void drawFrame() override;
+    void skipDrawing() override;
     void mouseMoved(int x, int y, int centreX, int centreY) override;
     void keyPressed(int key, int x, int y, int modifiers) override;
     void mouseButton(int button, bool pressed) override;

@@ -14,6 +14,7 @@
 #include "render/ComicStyle.h"
 #include "support/GlContext.h"
 #include "TestLevel.h"
+#include "geometry/TouchRecorder.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
@@ -270,4 +271,37 @@ TEST_F(LevelTest, PistonsOfTheCorridorFirstRiseFromTheirStartHeights)
     corridor.display();
     for (int piston = 0; piston < 3; ++piston)
         EXPECT_EQ(moving[size_t(piston) * 6]->getPosition()[1], startHeights[piston] + 1);
+}
+
+namespace {
+// Counts its drawings and the drawn state they advance.
+class DrawCounter : public TouchRecorder {
+public:
+    void draw() override
+    {
+        ++drawn;
+        advanceDrawnState();
+    }
+    void advanceDrawnState() override { ++advanced; }
+    int drawn = 0;
+    int advanced = 0;
+};
+} // namespace
+
+TEST_F(LevelTest, ASkippedDrawingAdvancesWhatADrawingWouldWithoutDrawing)
+{
+    start(buildRoom);
+    DrawCounter counter;
+    counter.touching = false;
+    level.entities.push_back(&counter);
+    level.display();
+    EXPECT_EQ(counter.advanced, 2); // the shaded and the outline pass
+
+    // First person: the camera hides the hero as it is drawn.
+    level.getCamera()->setDistance(0.0f);
+    level.step();
+    level.skipDrawing();
+    EXPECT_EQ(counter.advanced, 4);
+    EXPECT_EQ(counter.drawn, 2); // by the display only
+    EXPECT_FALSE(level.getPlayer()->isVisible());
 }

@@ -23,6 +23,7 @@ public:
     }
 
     using Level::collide;
+    using Level::entities;
     using Level::quadrats;
     using Level::surfaces;
     using Level::movingQuadrats;

@@ -1,0 +1,118 @@
+// Static faces drawn as one quad each give the picture that unit tiles
+// gave: the start view of every world of the game's list, drawn both ways
+// through the real frame, compared pixel by pixel. Depth and texture
+// coordinates are interpolated over other triangles, so an outline may move
+// by a pixel and a sample exactly on a tile seam may change; no area may.
+// The pictures and a map of the changed pixels go to build/screenshots/.
+#include "app/GameRegistry.h"
+#include "app/Startup.h"
+#include "app/WorldProxy.h"
+#include "geometry/Surface.h"
+#include "render/ComicStyle.h"
+#include "render/GL.h"
+#include "support/GlContext.h"
+#include "world/Level.h"
+
+#include <QDir>
+#include <QImage>
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <typeinfo>
+
+namespace {
+constexpr int kShotWidth = 640;
+constexpr int kShotHeight = 480;
+// Colour levels (of 255) a pixel may change by because its colour was
+// interpolated over another triangle.
+constexpr int kRoundingLevels = 1;
+// Most pixels that may change by more than that, per picture: the outlines
+// moving by a pixel, and samples taken exactly on a tile seam, where the
+// tiled drawing's texture coordinate lands on the other side of a texel.
+constexpr double kMostChangedShare = 0.005;
+
+QImage drawWith(Level &level, Surface::StaticDrawing drawing)
+{
+    Surface::setStaticDrawing(drawing);
+    level.recordStaticList();
+    level.drawFrame();
+    glFinish();
+    return GlContextTest::grab().convertToFormat(QImage::Format_RGB32);
+}
+
+int difference(QRgb p, QRgb q)
+{
+    return std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+}
+
+struct Comparison {
+    QImage map; // white where a pixel changed by more than rounding
+    int changed = 0;
+    int largest = 0;
+    // Changed pixels whose whole 3 x 3 neighbourhood changed too: a changed
+    // area rather than a moved line.
+    int inAreas = 0;
+};
+
+Comparison compare(const QImage &a, const QImage &b)
+{
+    Comparison c;
+    c.map = QImage(a.size(), QImage::Format_RGB32);
+    c.map.fill(Qt::black);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const int d = difference(a.pixel(x, y), b.pixel(x, y));
+            c.largest = std::max(c.largest, d);
+            if (d > kRoundingLevels) {
+                ++c.changed;
+                c.map.setPixel(x, y, qRgb(255, 255, 255));
+            }
+        }
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 1; y + 1 < a.height(); ++y)
+        for (int x = 1; x + 1 < a.width(); ++x) {
+            bool area = true;
+            for (int dy = -1; dy <= 1 && area; ++dy)
+                for (int dx = -1; dx <= 1 && area; ++dx)
+                    area = c.map.pixel(x + dx, y + dy) == white;
+            c.inAreas += area ? 1 : 0;
+        }
+    return c;
+}
+} // namespace
+
+using WholeFacePicture = GlContextTest;
+
+TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSeams)
+{
+    resizeFramebuffer(kShotWidth, kShotHeight);
+    GameObjects game = createGameObjects();
+    GameRegistry::setNickname("Tester");
+    GameRegistry::setPlayTime(QTime(0, 1, 7));
+    const QString dir = QDir::currentPath() + "/../screenshots";
+    QDir().mkpath(dir);
+
+    for (size_t i = 0; i < game.worlds.size(); ++i) {
+        auto *level = dynamic_cast<Level *>(game.worlds[i]);
+        ASSERT_NE(level, nullptr);
+        const std::string name = typeid(*level).name();
+        SCOPED_TRACE("world " + std::to_string(i) + " " + name);
+        game.proxy->setWorld(level);
+        level->display(); // the first frame of the run builds the shader
+
+        const QImage tiled = drawWith(*level, Surface::StaticDrawing::Tiled);
+        const QImage whole = drawWith(*level, Surface::StaticDrawing::Whole);
+        tiled.save(dir + QString("/start-%1-tiled.png").arg(i));
+        whole.save(dir + QString("/start-%1-whole.png").arg(i));
+
+        const Comparison c = compare(tiled, whole);
+        c.map.save(dir + QString("/start-%1-difference.png").arg(i));
+        const double share = double(c.changed) / (kShotWidth * kShotHeight);
+        std::printf("world %zu %s: %.3f %% of the pixels changed by more than %d levels, the largest change %d; "
+                    "%d changed pixels in changed areas\n",
+                    i, name.c_str(), 100.0 * share, kRoundingLevels, c.largest, c.inAreas);
+        EXPECT_LT(share, kMostChangedShare);
+        EXPECT_EQ(c.inAreas, 0);
+    }
+    Surface::setStaticDrawing(Surface::StaticDrawing::Whole);
+}
