@@ -1,16 +1,8 @@
 #include "levels/Level01.h"
 
-#include "app/GameRegistry.h"
-
 // A lava room with a staircase of blocks; a switch on the highest step
 // brings a platform over to the raised slab with the exit.
-void Level01::configure() { useStandardSettings(); }
-
-void Level01::loadTextures()
-{
-    for (const char *file : {"blueStone.bmp", "grass.bmp", "lava.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
-}
+Level01::Level01() : ScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
 
 void Level01::buildContent()
 {
@@ -44,5 +36,3 @@ void Level01::buildContent()
 }
 
 void Level01::placeActors() { setStartPosition(SbVec3f(20, 5, 20)); }
-
-void Level01::finishSetup() {}

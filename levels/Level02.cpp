@@ -1,15 +1,7 @@
 #include "levels/Level02.h"
 
-#include "app/GameRegistry.h"
-
 // A narrow corridor under three pistons.
-void Level02::configure() { useStandardSettings(); }
-
-void Level02::loadTextures()
-{
-    for (const char *file : {"Floor.bmp", "Metal.bmp", "Brick.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
-}
+Level02::Level02() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
 void Level02::buildContent()
 {
@@ -43,5 +35,3 @@ void Level02::buildContent()
 }
 
 void Level02::placeActors() { setStartPosition(SbVec3f(102, 2, 0)); }
-
-void Level02::finishSetup() {}

@@ -1,15 +1,7 @@
 #include "levels/Level03.h"
 
-#include "app/GameRegistry.h"
-
 // A hall with low hurdles, swept by a sliding wall.
-void Level03::configure() { useStandardSettings(); }
-
-void Level03::loadTextures()
-{
-    for (const char *file : {"Floor.bmp", "Metal.bmp", "Brick.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
-}
+Level03::Level03() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
 void Level03::buildContent()
 {
@@ -36,5 +28,3 @@ void Level03::buildContent()
 }
 
 void Level03::placeActors() { setStartPosition(SbVec3f(102, 2, 0)); }
-
-void Level03::finishSetup() {}

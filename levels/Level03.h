@@ -1,11 +1,9 @@
 #pragma once
-#include "world/Level.h"
+#include "levels/ScriptedLevel.h"
 
-class Level03 : public Level {
+class Level03 : public ScriptedLevel {
 public:
-    void configure() override;
-    void loadTextures() override;
+    Level03();
     void buildContent() override;
     void placeActors() override;
-    void finishSetup() override;
 };

@@ -1,18 +1,12 @@
 #include "levels/Level04.h"
 
-#include "app/GameRegistry.h"
-
 // A valley between two ramps under a sloped ceiling, with rolling boulders.
+Level04::Level04() : ScriptedLevel({"Boden1.bmp", "Boden2.bmp", "Ceil1.bmp"}) {}
+
 void Level04::configure()
 {
     // This level keeps whatever start heading and run key it had.
     useStandardExtentAndGravity();
-}
-
-void Level04::loadTextures()
-{
-    for (const char *file : {"Boden1.bmp", "Boden2.bmp", "Ceil1.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
 }
 
 void Level04::buildContent()
@@ -43,5 +37,3 @@ void Level04::placeActors()
     addBoulder(SbVec3f(103.5f, 8, 80), kBoulderRadius, false);
     addBoulder(SbVec3f(117.5f, 8, 80), kBoulderRadius, false);
 }
-
-void Level04::finishSetup() {}

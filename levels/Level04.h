@@ -1,11 +1,10 @@
 #pragma once
-#include "world/Level.h"
+#include "levels/ScriptedLevel.h"
 
-class Level04 : public Level {
+class Level04 : public ScriptedLevel {
 public:
+    Level04();
     void configure() override;
-    void loadTextures() override;
     void buildContent() override;
     void placeActors() override;
-    void finishSetup() override;
 };

@@ -1,16 +1,8 @@
 #include "levels/Level05.h"
 
-#include "app/GameRegistry.h"
-
 // Two floors separated by a green acid pool with a ferry, and two walls
 // whose doors open while something stands on the green button before them.
-void Level05::configure() { useStandardSettings(); }
-
-void Level05::loadTextures()
-{
-    for (const char *file : {"Floor.bmp", "Metal.bmp", "Brick.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
-}
+Level05::Level05() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
 void Level05::buildContent()
 {
@@ -67,5 +59,3 @@ void Level05::placeActors()
     addBoulder(SbVec3f(3, 8, 20), kBoulderRadius, true);
     addBoulder(SbVec3f(17, 8, 45), kBoulderRadius, true);
 }
-
-void Level05::finishSetup() {}

@@ -1,16 +1,8 @@
 #include "levels/Level06.h"
 
-#include "app/GameRegistry.h"
-
 // A ledge along a lava channel below a high terrace, on which four pushers
 // shove boulders over the edge.
-void Level06::configure() { useStandardSettings(); }
-
-void Level06::loadTextures()
-{
-    for (const char *file : {"blueStone.bmp", "grass.bmp", "lava.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
-}
+Level06::Level06() : ScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
 
 void Level06::buildContent()
 {
@@ -53,5 +45,3 @@ void Level06::placeActors()
     for (float z : {20.0f, 40.0f, 60.0f, 80.0f})
         addBoulder(SbVec3f(23, 28, z), kBoulderRadius, false);
 }
-
-void Level06::finishSetup() {}

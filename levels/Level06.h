@@ -1,11 +1,9 @@
 #pragma once
-#include "world/Level.h"
+#include "levels/ScriptedLevel.h"
 
-class Level06 : public Level {
+class Level06 : public ScriptedLevel {
 public:
-    void configure() override;
-    void loadTextures() override;
+    Level06();
     void buildContent() override;
     void placeActors() override;
-    void finishSetup() override;
 };

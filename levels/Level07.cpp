@@ -1,16 +1,8 @@
 #include "levels/Level07.h"
 
-#include "app/GameRegistry.h"
-
 // A lava gap with a bridge, a button that lets the bridge sink, and a
 // Didud guarding the exit.
-void Level07::configure() { useStandardSettings(); }
-
-void Level07::loadTextures()
-{
-    for (const char *file : {"blueStone.bmp", "grass.bmp", "lava.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
-}
+Level07::Level07() : ScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
 
 void Level07::buildContent()
 {
@@ -51,5 +43,3 @@ void Level07::placeActors()
     setStartPosition(SbVec3f(10, 3.5f, 2));
     addDidud(SbVec3f(10, 3.5f, 90), 30);
 }
-
-void Level07::finishSetup() {}

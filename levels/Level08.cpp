@@ -1,16 +1,8 @@
 #include "levels/Level08.h"
 
-#include "app/GameRegistry.h"
-
 // An arena closed by a door that only a Didud can open, by stepping on a
 // fenced red plate in the pit.
-void Level08::configure() { useStandardSettings(); }
-
-void Level08::loadTextures()
-{
-    for (const char *file : {"Floor.bmp", "Metal.bmp", "Brick.bmp"})
-        textures.push_back(GameRegistry::loadTexture(file));
-}
+Level08::Level08() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
 void Level08::buildContent()
 {
@@ -67,5 +59,3 @@ void Level08::placeActors()
     addDidud(SbVec3f(20, 3.5f, 40), kSightRange);
     addDidud(SbVec3f(40, 3.5f, 40), kSightRange);
 }
-
-void Level08::finishSetup() {}
