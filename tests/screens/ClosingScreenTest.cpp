@@ -8,12 +8,10 @@
 #include "screens/EndLevel.h"
 #include "screens/GameOver.h"
 #include "support/GlContext.h"
+#include "support/PrivateRunDirectory.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -60,19 +58,12 @@ protected:
     void SetUp() override
     {
         GlContextTest::SetUp();
-        ASSERT_TRUE(runDir.isValid());
-        std::filesystem::copy(QDir::currentPath().toStdString(), runDir.path().toStdString(),
-                              std::filesystem::copy_options::recursive);
-        home = QDir::currentPath();
-        QDir::setCurrent(runDir.path());
+        ASSERT_TRUE(runDir.isReady());
         std::ofstream("HighScore.hs", std::ios::binary) << kTable;
         GameRegistry::setComicStyle(&style);
         resizeFramebuffer(kScreenWidth, kScreenHeight);
     }
-    void TearDown() override { QDir::setCurrent(home); }
-
-    QTemporaryDir runDir;
-    QString home;
+    PrivateRunDirectory runDir;
     GameRegistry registry;
     ComicStyle style;
 };

@@ -11,6 +11,7 @@
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
+#include "support/PrivateRunDirectory.h"
 #include "world/Level.h"
 
 #include <QDir>
@@ -86,11 +87,13 @@ using WholeFacePicture = GlContextTest;
 TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSeams)
 {
     resizeFramebuffer(kShotWidth, kShotHeight);
+    const QString dir = QDir::currentPath() + "/../screenshots";
+    QDir().mkpath(dir);
+    PrivateRunDirectory runDir; // the high-score screen rewrites its table
+    ASSERT_TRUE(runDir.isReady());
     GameObjects game = createGameObjects();
     GameRegistry::setNickname("Tester");
     GameRegistry::setPlayTime(QTime(0, 1, 7));
-    const QString dir = QDir::currentPath() + "/../screenshots";
-    QDir().mkpath(dir);
 
     for (size_t i = 0; i < game.worlds.size(); ++i) {
         auto *level = dynamic_cast<Level *>(game.worlds[i]);
