@@ -14,9 +14,6 @@ namespace {
 // lines win the depth test against the faces they border.
 constexpr float kOutlineOffsetFactor = -0.1f;
 constexpr float kOutlineOffsetUnits = -1.0f;
-} // namespace
-
-namespace {
 // Each actor is drawn once in the shaded pass and once in the outline pass.
 constexpr int kActorDrawsPerFrame = 2;
 } // namespace
