@@ -156,7 +156,10 @@ void Didud::draw()
 
 void Didud::advanceDrawnState()
 {
-    if (gone || !dead)
+    if (gone)
+        return;
+    settleIdlePose();
+    if (!dead)
         return;
     spinAngle += kSpinPerDrawing;
     if (spinAngle - heading >= kSpinToVanish)

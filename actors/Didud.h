@@ -26,8 +26,8 @@ public:
     void draw() override;
     bool isPlayer() const override { return false; }
     void kill() override;
-    // While dead, every drawing pass turns the figure on by 8 degrees; after
-    // one and a half turns it is gone.
+    // Settles an idle figure's pose; while dead, every drawing pass turns
+    // the figure on by 8 degrees, and after one and a half turns it is gone.
     void advanceDrawnState() override;
 
     // Headings of a full turn or more are refused.

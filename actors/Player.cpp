@@ -139,6 +139,10 @@ void Player::draw()
 
 void Player::advanceDrawnState()
 {
+    // Only the figure's drawing settles the pose; in first person the
+    // figure is not drawn.
+    if (visible)
+        settleIdlePose();
     if (!dead || spinAngle - heading < kSpinToRestart)
         return;
     if (World *world = GameRegistry::currentWorld())

@@ -19,8 +19,9 @@ public:
     void draw() override;
     bool isPlayer() const override { return true; }
     void kill() override;
-    // Once the death spin is complete: restarts the current world and takes
-    // a life, or shows the game-over screen when none is left.
+    // Settles an idle figure's pose (when the figure is shown); once the
+    // death spin is complete, restarts the current world and takes a life,
+    // or shows the game-over screen when none is left.
     void advanceDrawnState() override;
 
     void setHeading(float degrees) { heading = degrees; }

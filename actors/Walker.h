@@ -109,7 +109,10 @@ protected:
     void endTexture() const;
     void setColor(float r, float g, float b) const;
     void setLineWidth(float width) const;
-    void resetIdleSwing();
+    // A figure standing idle (not walking, running or in a directed jump;
+    // when dead, not walking or running) drops its walk speed and limb swing.
+    // Part of drawing a figure, so part of its drawn state too.
+    void settleIdlePose();
     bool anyDirectionKey() const;
     bool anyJumpDirection() const;
 

@@ -75,8 +75,11 @@ void Walker::endTexture() const
     glDisable(GL_TEXTURE_2D);
 }
 
-void Walker::resetIdleSwing()
+void Walker::settleIdlePose()
 {
+    const bool idle = !walking && !running && (dead || !anyJumpDirection());
+    if (!idle)
+        return;
     walkSpeed = 0.0f;
     swing = 0.0f;
     swingStep = kIdleSwingStep;
@@ -84,8 +87,7 @@ void Walker::resetIdleSwing()
 
 void Walker::drawLivingFigure()
 {
-    if (!walking && !running && !anyJumpDirection())
-        resetIdleSwing();
+    settleIdlePose();
     glPushMatrix();
     translate(position);
     if ((walking || running) && onGround)
@@ -103,8 +105,7 @@ void Walker::drawLivingFigure()
 
 void Walker::drawDeadFigure()
 {
-    if (!walking && !running)
-        resetIdleSwing();
+    settleIdlePose();
     glPushMatrix();
     translate(position);
     glRotatef(spinAngle, 0.0f, -1.0f, 0.0f);

@@ -45,15 +45,23 @@ void WorldProxy::paintSteps(int steps)
     if (busy || steps <= 0)
         return;
     World *stepped = current;
-    for (int i = 1;; ++i) {
+    for (int i = 1; i < steps && current == stepped; ++i)
+        stepWithoutDrawing();
+    if (current == stepped)
         stepped->step();
-        if (i >= steps || current != stepped)
-            break;
-        stepped->skipDrawing();
-        if (current != stepped)
-            break; // a world that is left is never entered again: one more drawing costs it nothing
-    }
+    // A world that is left is never entered again: one more drawing costs
+    // it nothing, and the window has its last picture.
     stepped->drawFrame();
+}
+
+void WorldProxy::stepWithoutDrawing()
+{
+    if (busy)
+        return;
+    World *stepped = current;
+    stepped->step();
+    if (current == stepped)
+        stepped->skipDrawing();
 }
 
 void WorldProxy::keyPressed(int key, int x, int y, int modifiers)

@@ -27,6 +27,9 @@ public:
     // as display would, and the next repaint goes to the new world. Zero
     // steps draw nothing.
     void paintSteps(int steps);
+    // One step whose drawing is left out: the world's skipDrawing follows
+    // it, unless the step left the world.
+    void stepWithoutDrawing();
     void keyPressed(int key, int x, int y, int modifiers);
     void keyReleased(int key, int modifiers);
     void mouseMoved(int x, int y, int centreX, int centreY);

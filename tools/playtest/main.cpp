@@ -13,6 +13,9 @@
 // screen (--world 8) rewrites HighScore.hs in the working directory: run it
 // in a copy of the run directory. --size sets the framebuffer the worlds
 // draw into (64x48 by default) and --screenshot saves its last frame.
+// --draw-every N draws only every N-th frame, as the window does when its
+// repaints are slow: the other frames' steps skip their drawing, and the
+// trace must not change.
 //
 // The registry, the world list and the proxy are set up as start-up does;
 // the worlds draw into a small offscreen framebuffer (drawing must run: the
@@ -54,7 +57,7 @@ constexpr int kWheelDeltaPerNotch = 120;
 // Largest framebuffer side --size accepts, in pixels.
 constexpr int kMaxSide = 4096;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
-                           "[--play-time h:mm:ss] [--size WxH] [--screenshot FILE.png] SCRIPT\n";
+                           "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] SCRIPT\n";
 const char *const kPlayTimeFormat = "h:mm:ss";
 
 struct Options {
@@ -63,6 +66,7 @@ struct Options {
     long positions = 0;
     std::string nickname = "playtest";
     std::string playTime = "0:00:00";
+    long drawEvery = 1;
     int width = kWidth;
     int height = kHeight;
     std::string screenshot;
@@ -89,6 +93,8 @@ bool parseOptions(int argc, char **argv, Options &options)
             options.nickname = argv[++i];
         else if (!std::strcmp(argv[i], "--play-time") && i + 1 < argc)
             options.playTime = argv[++i];
+        else if (!std::strcmp(argv[i], "--draw-every") && i + 1 < argc)
+            options.drawEvery = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--size") && i + 1 < argc) {
             if (!parseSize(argv[++i], options.width, options.height))
                 return false;
@@ -99,7 +105,7 @@ bool parseOptions(int argc, char **argv, Options &options)
         else
             return false;
     }
-    return !options.script.empty() && options.frames >= 0;
+    return !options.script.empty() && options.frames >= 0 && options.drawEvery >= 1;
 }
 
 // The nickname window's rule: at most seven characters, one byte each.
@@ -285,7 +291,10 @@ int main(int argc, char **argv)
     for (; frame < options.frames; ++frame) {
         for (; next < script.events.size() && script.events[next].frame == frame; ++next)
             apply(script.events[next], *game.proxy);
-        game.proxy->paint();
+        if ((frame + 1) % options.drawEvery == 0)
+            game.proxy->paint();
+        else
+            game.proxy->stepWithoutDrawing();
         if ((frame + 1) % kFramesPerSecond == 0) {
             playTime = playTime.addSecs(1);
             GameRegistry::setPlayTime(playTime);
