@@ -40,20 +40,30 @@ void WorldProxy::paint()
         current->display();
 }
 
-void WorldProxy::paintSteps(int steps)
+int WorldProxy::paintSteps(int steps, StepObserver *observer)
 {
     if (busy || steps <= 0)
-        return;
+        return 0;
     World *stepped = current;
     for (int i = 1;; ++i) {
+        if (observer)
+            observer->beforeStep();
         stepped->step();
-        if (i >= steps || current != stepped)
-            break;
+        if (i >= steps || current != stepped) {
+            stepped->drawFrame();
+            if (observer)
+                observer->afterStep();
+            return i;
+        }
         stepped->skipDrawing();
-        if (current != stepped)
-            break; // a world that is left is never entered again: one more drawing costs it nothing
+        if (observer)
+            observer->afterStep();
+        if (current != stepped) {
+            // A world that is left is never entered again: one more drawing costs it nothing.
+            stepped->drawFrame();
+            return i;
+        }
     }
-    stepped->drawFrame();
 }
 
 void WorldProxy::keyPressed(int key, int x, int y, int modifiers)
