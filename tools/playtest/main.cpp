@@ -21,6 +21,7 @@
 // script: the same script always gives the same trace. The trace is the
 // one the game window writes with --trace (app/GameTracer.h), so a run
 // recorded in the window (--record) plays here to the same lines.
+#include "actors/AudioDevice.h"
 #include "actors/Didud.h"
 #include "actors/Player.h"
 #include "app/CommandLine.h"
@@ -174,5 +175,6 @@ int main(int argc, char **argv)
         return 1;
     }
     tracer.summary(frame);
+    closeAudio();
     return 0;
 }
