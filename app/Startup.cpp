@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QSurfaceFormat>
+#include <QTemporaryDir>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -120,6 +121,17 @@ std::string settleFiles(const CommandLine &options)
     return {};
 }
 
+// A replay is no new result: the high-score screen enters it into a copy of
+// the table in `scratch`, which goes when the run ends.
+void keepTableApart(const QTemporaryDir &scratch)
+{
+    const std::string copy = scratch.filePath(QStringLiteral("HighScore.hs")).toLocal8Bit().toStdString();
+    std::error_code error;
+    if (!std::filesystem::copy_file(highScoreFile(), copy, error))
+        seedHighScoreTable(copy);
+    setHighScoreFile(copy);
+}
+
 std::string prepareSession(const CommandLine &options, RunSession &session)
 {
     if (!options.replayFile.empty())
@@ -161,6 +173,10 @@ int runGame(int argc, char **argv)
     RunSession session;
     if (std::string problem = prepareSession(options, session); !problem.empty())
         return refuse(problem);
+
+    const QTemporaryDir replayScratch;
+    if (session.isReplaying() && replayScratch.isValid())
+        keepTableApart(replayScratch);
 
     GameObjects game = createGameObjects();
     if (session.isReplaying() && !startWhereTheReplayDid(session, game))

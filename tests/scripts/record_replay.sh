@@ -3,6 +3,7 @@
 # the wheel sent through X), replays it in the window and plays it through
 # the playtest driver: the three traces must be identical. The replay runs
 # without an audio device, which the game reports once and plays silently.
+# A replay enters no high score.
 # The game reads from the run directory (--data) and starts in an empty
 # working directory.
 set -uo pipefail
@@ -57,6 +58,13 @@ status=$?
 [ "$status" -eq 0 ] || fail "the replay ended with exit code $status"
 [ "$(grep -c . "$work/replay.err")" -eq 1 ] && grep -q '^torchhero: no audio device' "$work/replay.err" ||
   fail "without an audio device, expected one line saying so: $(cat "$work/replay.err")"
+
+# A replay that reaches the high-score screen leaves the player's table alone.
+table_before=$(cksum <"$XDG_DATA_HOME/torchhero/HighScore.hs")
+printf '# world: 8\n# frames: 5\n' >"$work/scores.play"
+timeout 120 "$GAME_BINARY" --data "$GAME_RUN_DIR" --replay "$work/scores.play" >/dev/null 2>&1 ||
+  fail "the replay of the high-score screen failed"
+[ "$(cksum <"$XDG_DATA_HOME/torchhero/HighScore.hs")" = "$table_before" ] || fail "a replay changed the high-score table"
 
 (cd "$GAME_RUN_DIR" && "$driver" --frames "$frames" --nickname Longern "$work/run.play" 2>/dev/null) |
   grep -E '^(frame|summary)' >"$work/driver.trace"
