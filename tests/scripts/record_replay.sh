@@ -28,6 +28,7 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 [ -n "$window" ] || { echo "no game window"; cat "$work/record.err"; exit 1; }
+[ "$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')" = 400x300 ] || fail "--size 400x300 was not applied"
 xdotool windowfocus --sync "$window" mousemove --window "$window" 200 150
 sleep 0.5
 # Walk towards the lava, turning and jumping on the way; orbit and zoom.
