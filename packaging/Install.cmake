@@ -9,7 +9,7 @@
 # never from the run directory, which tests and players write into.
 
 # The date of this version, for the metainfo's release entry.
-set(GAME_RELEASE_DATE 2024-12-06)
+set(GAME_RELEASE_DATE 2026-12-06)
 # The AppStream id, reverse-DNS as AppStream asks; the desktop entry carries
 # the same name.
 set(GAME_APP_ID org.torchhero.TorchHero)

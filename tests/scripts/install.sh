@@ -9,6 +9,9 @@
 set -uo pipefail
 : "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
 build=$(cd "$GAME_RUN_DIR/.." && pwd)
+# A display of its own: another test's window on a shared one would take the
+# focus and the pointer from the game.
+unset DISPLAY
 source "$GAME_SOURCE_DIR/scripts/xvfb.sh"
 export LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null
 work=$(mktemp -d)

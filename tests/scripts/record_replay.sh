@@ -8,6 +8,9 @@
 # working directory.
 set -uo pipefail
 : "${GAME_BINARY:?}" "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
+# A display of its own: another test's window on a shared one would take the
+# focus and the pointer from the game.
+unset DISPLAY
 source "$GAME_SOURCE_DIR/scripts/xvfb.sh"
 export LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null
 work=$(mktemp -d)
