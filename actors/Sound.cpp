@@ -1,5 +1,6 @@
 #include "actors/Sound.h"
 
+#include "actors/AudioDevice.h"
 #include "actors/Entity.h"
 #include "app/Paths.h"
 
@@ -18,17 +19,26 @@ Sound::~Sound()
 
 void Sound::setUp(const std::string &firstFile, const std::string &secondFile, bool reportErrors)
 {
-    // Every owner initialises ALUT; all calls after the first fail inside
-    // ALUT and are meant to be ignored.
-    alutInit(nullptr, nullptr);
+    // One device for the whole game; without one every owner stays silent.
+    if (!openAudio())
+        return;
     alGetError();
-    buffers[0] = alutCreateBufferFromFile(hostPath(firstFile).c_str());
-    buffers[1] = alutCreateBufferFromFile(hostPath(secondFile).c_str());
+    const std::string *files[] = {&firstFile, &secondFile};
+    for (int i = 0; i < 2; ++i) {
+        const std::string path = hostPath(*files[i]);
+        buffers[i] = alutCreateBufferFromFile(path.c_str());
+        if (buffers[i] == 0 && !files[i]->empty())
+            reportUnreadableFile(path);
+    }
     alGenSources(2, sources);
     if (alGetError() != AL_NO_ERROR) {
         sources[0] = sources[1] = 0;
-        if (reportErrors)
+        // Every later owner would fail the same way: the box comes once a run.
+        static bool shown = false;
+        if (reportErrors && !shown) {
+            shown = true;
             Entity::showError("could not generate audio source");
+        }
     }
     for (int i = 0; i < 2; ++i)
         alSourcei(sources[i], AL_BUFFER, ALint(buffers[i]));

@@ -3,6 +3,7 @@
 #include "app/FrameSchedule.h"
 #include "app/GameRegistry.h"
 #include "app/Paths.h"
+#include "app/RunSession.h"
 #include "app/WorldProxy.h"
 #include "render/GlewInit.h"
 
@@ -60,12 +61,23 @@ void QtFenster::paintGL()
     const StepsDue due = stepsDue(nowUs - lastRepaintUs, carryUs, pictureLost);
     lastRepaintUs = nowUs;
     carryUs = due.carryUs;
-    if (due.steps > 0) {
-        proxy->paintSteps(due.steps);
+    const int steps = session ? session->stepsAllowed(due.steps) : due.steps;
+    if (steps > 0) {
+        proxy->paintSteps(steps, session);
         pictureLost = false;
     }
+    if (session && session->replayOver())
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     if (repaintHook)
         repaintHook();
+}
+
+bool QtFenster::replaying() const { return session && session->isReplaying(); }
+
+InputRecorder *QtFenster::recorder() const
+{
+    // Input that arrives while the proxy switches worlds never reaches one.
+    return session && !proxy->isBusy() ? session->recorder() : nullptr;
 }
 
 void QtFenster::resizeGL(int width, int height)
@@ -76,6 +88,8 @@ void QtFenster::resizeGL(int width, int height)
 
 void QtFenster::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() != Qt::Key_Escape && replaying())
+        return;
     switch (event->key()) {
     case Qt::Key_Escape:
         close();
@@ -93,35 +107,73 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
         showMinimized();
         break;
     default:
+        if (InputRecorder *recording = recorder())
+            recording->keyPressed(session->stepsRun(), event->key());
         proxy->keyPressed(event->key(), 0, 0, static_cast<int>(event->modifiers()));
     }
 }
 
 void QtFenster::keyReleaseEvent(QKeyEvent *event)
 {
+    if (replaying())
+        return;
+    if (InputRecorder *recording = recorder())
+        recording->keyReleased(session->stepsRun(), event->key());
     proxy->keyReleased(event->key(), static_cast<int>(event->modifiers()));
 }
 
 void QtFenster::mousePressEvent(QMouseEvent *event)
 {
+    if (replaying())
+        return;
+    if (InputRecorder *recording = recorder())
+        recording->mouseButton(session->stepsRun(), static_cast<int>(event->button()), true);
     proxy->mouseButton(static_cast<int>(event->button()), true);
 }
 
 void QtFenster::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (replaying())
+        return;
+    if (InputRecorder *recording = recorder())
+        recording->mouseButton(session->stepsRun(), static_cast<int>(event->button()), false);
     proxy->mouseButton(static_cast<int>(event->button()), false);
 }
 
 void QtFenster::mouseMoveEvent(QMouseEvent *event)
 {
+    if (replaying())
+        return;
     // Every move is reported relative to a fixed centre point, and the
     // cursor is put back there, so the world sees each move as "left of" or
     // "right of" the centre; the re-centring move itself lands on it.
     const int centreX = pos().x() + width() / 2;
     const int centreY = pos().y() + height() / 2;
     const QPoint global = event->globalPosition().toPoint();
+    if (InputRecorder *recording = recorder())
+        recording->mouseMoved(session->stepsRun(), global.x(), global.y(), centreX, centreY);
     proxy->mouseMoved(global.x(), global.y(), centreX, centreY);
     QCursor::setPos(centreX, centreY);
 }
 
-void QtFenster::wheelEvent(QWheelEvent *event) { proxy->wheelTurned(event->angleDelta().y()); }
+void QtFenster::wheelEvent(QWheelEvent *event)
+{
+    if (replaying())
+        return;
+    if (InputRecorder *recording = recorder())
+        recording->wheelTurned(session->stepsRun(), event->angleDelta().y());
+    proxy->wheelTurned(event->angleDelta().y());
+}
+
+QtFenster *openGameWindow(WorldProxy *proxy, const GameWindowSetup &setup)
+{
+    auto *game = new QtFenster(proxy, nullptr);
+    game->setSession(setup.session);
+    if (setup.width > 0 && setup.height > 0)
+        game->resize(setup.width, setup.height);
+    if (setup.fullScreen)
+        game->showFullScreen();
+    else
+        game->show();
+    return game;
+}

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 
+class InputRecorder;
 class QTimer;
+class RunSession;
 class WorldProxy;
 
 // The game's one OpenGL window. It owns the 20 ms frame clock and the
@@ -26,6 +28,11 @@ public:
 
     // Tests: runs at the end of every repaint (to make repaints slow).
     void setRepaintHook(std::function<void()> hook) { repaintHook = std::move(hook); }
+
+    // Records, replays and traces through the session (not owned). While
+    // it replays, the player's input is ignored except Escape, and the
+    // window closes itself when the replay is over.
+    void setSession(RunSession *runSession) { session = runSession; }
 
 public slots:
     void timeUpdate();
@@ -55,4 +62,22 @@ private:
     // The framebuffer was (re)created and holds no picture yet.
     bool pictureLost = true;
     std::function<void()> repaintHook;
+    RunSession *session = nullptr;
+
+    // A replay plays in place of the player.
+    bool replaying() const;
+    // Where the player's input that reaches the world is written down; null
+    // when nothing is recorded.
+    InputRecorder *recorder() const;
 };
+
+// How the game window opens: Qt's default size when width or height is 0.
+struct GameWindowSetup {
+    int width = 0;
+    int height = 0;
+    bool fullScreen = false;
+    RunSession *session = nullptr;
+};
+
+// Creates the game window on the proxy and shows it as the setup asks.
+QtFenster *openGameWindow(WorldProxy *proxy, const GameWindowSetup &setup);

@@ -9,7 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-QtNameEntry::QtNameEntry(WorldProxy *worldProxy) : QWidget(nullptr), proxy(worldProxy)
+QtNameEntry::QtNameEntry(WorldProxy *worldProxy, GameWindowSetup windowSetup)
+    : QWidget(nullptr), proxy(worldProxy), setup(windowSetup)
 {
     auto *label = new QLabel(tr("Bitte geben sie einen Nickname ein:"));
     lineEdit = new QLineEdit;
@@ -22,14 +23,16 @@ QtNameEntry::QtNameEntry(WorldProxy *worldProxy) : QWidget(nullptr), proxy(world
     setWindowIcon(QIcon(QString::fromStdString(hostPath("Texturen\\Hero.ico"))));
 }
 
+std::string QtNameEntry::nicknameRule(const QString &typed)
+{
+    return typed.left(kMaxNicknameLength).toLatin1().toStdString();
+}
+
 void QtNameEntry::acceptName()
 {
-    // The overlay's bitmap font and the high-score file are 8-bit: keep one
-    // byte per character (Latin-1; anything outside becomes '?').
-    GameRegistry::setNickname(lineEdit->text().toLatin1().toStdString());
+    GameRegistry::setNickname(nicknameRule(lineEdit->text()));
     // The game window is shown before this one closes, so that the
     // application never sees a moment without a visible window.
-    auto *game = new QtFenster(proxy, nullptr);
-    game->show();
+    openGameWindow(proxy, setup);
     close();
 }

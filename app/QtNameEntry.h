@@ -1,5 +1,8 @@
 #pragma once
+#include "app/QtFenster.h"
+
 #include <QWidget>
+#include <string>
 
 class QLineEdit;
 class WorldProxy;
@@ -9,9 +12,15 @@ class WorldProxy;
 class QtNameEntry : public QWidget {
     Q_OBJECT
 public:
-    explicit QtNameEntry(WorldProxy *proxy);
+    // setup: how the game window opens once a name is entered.
+    explicit QtNameEntry(WorldProxy *proxy, GameWindowSetup setup = {});
 
     static constexpr int kMaxNicknameLength = 7;
+    // The nickname as the game keeps it: the first seven characters, one
+    // byte each (Latin-1; anything outside becomes '?'), because the
+    // overlay's bitmap font and the high-score file are 8-bit. Applies to a
+    // name from the command line as to one typed here.
+    static std::string nicknameRule(const QString &typed);
 
 public slots:
     void acceptName();
@@ -19,4 +28,5 @@ public slots:
 private:
     QLineEdit *lineEdit;
     WorldProxy *proxy;
+    GameWindowSetup setup;
 };

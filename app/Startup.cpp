@@ -1,7 +1,12 @@
 #include "app/Startup.h"
 
+#include "actors/AudioDevice.h"
+#include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "app/Paths.h"
+#include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
+#include "app/RunSession.h"
 #include "app/WorldProxy.h"
 #include "levels/Level01.h"
 #include "levels/Level02.h"
@@ -17,7 +22,20 @@
 #include "screens/GameOver.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QSurfaceFormat>
+#include <QTemporaryDir>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+// Exit code of a run that the command line (or what it names) refused.
+constexpr int kRefusedExitCode = 2;
+// Exit code when no directory holds the game's files.
+constexpr int kNoDataExitCode = 1;
+} // namespace
 
 std::vector<World *> createWorlds()
 {
@@ -49,13 +67,143 @@ GameObjects createGameObjects()
     return game;
 }
 
+bool startAtWorld(GameObjects &game, int world)
+{
+    if (world < 0 || size_t(world) >= game.worlds.size())
+        return false;
+    if (world == 0)
+        return true;
+    // Start-up handed the first world to the proxy already; take the
+    // worlds before the wanted one as the exits would have.
+    World *first = nullptr;
+    for (int i = 0; i < world; ++i)
+        first = GameRegistry::takeNextWorld();
+    game.proxy = new WorldProxy(first);
+    GameRegistry::setWorldProxy(game.proxy);
+    return true;
+}
+
+std::vector<std::string> dataDirectoryCandidates()
+{
+    std::error_code error;
+    const std::filesystem::path binary = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    const std::filesystem::path folder = binary.parent_path();
+    return {(folder / TORCHHERO_DATA_FROM_BINARY).lexically_normal().string(), (folder / "run").string()};
+}
+
+namespace {
+int refuse(const std::string &why, int exitCode = kRefusedExitCode)
+{
+    std::fprintf(stderr, "torchhero: %s\n", why.c_str());
+    return exitCode;
+}
+
+std::string userDataDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toLocal8Bit().toStdString();
+}
+
+// Reads from the data directory, keeps the high scores where they may be
+// written, and seeds the table there when it is missing.
+std::string settleFiles(const CommandLine &options)
+{
+    const FileLocations where = locateGameFiles(options.dataDirectory, dataDirectoryCandidates(),
+                                                userDataDirectory());
+    if (!where.problem.empty())
+        return where.problem;
+    setDataDirectory(where.dataDirectory);
+    setHighScoreFile(where.highScoreFile);
+    if (!where.dataDirectory.empty())
+        if (std::string problem = seedHighScoreTable(where.highScoreFile); !problem.empty())
+            std::fprintf(stderr, "torchhero: %s: the high-score table will not be kept\n", problem.c_str());
+    return {};
+}
+
+// A replay is no new result: the high-score screen enters it into a copy of
+// the table in `scratch`, which goes when the run ends.
+void keepTableApart(const QTemporaryDir &scratch)
+{
+    const std::string copy = scratch.filePath(QStringLiteral("HighScore.hs")).toLocal8Bit().toStdString();
+    std::error_code error;
+    if (!std::filesystem::copy_file(highScoreFile(), copy, error))
+        seedHighScoreTable(copy);
+    setHighScoreFile(copy);
+}
+
+std::string prepareSession(const CommandLine &options, RunSession &session)
+{
+    if (!options.replayFile.empty())
+        if (std::string problem = session.replayFrom(options.replayFile); !problem.empty())
+            return problem;
+    if (!options.recordFile.empty())
+        if (std::string problem = session.recordInto(options.recordFile); !problem.empty())
+            return problem;
+    if (!options.traceFile.empty())
+        return session.traceInto(options.traceFile);
+    return {};
+}
+
+// A replay starts where its script did ("# world: N", 0 when absent).
+bool startWhereTheReplayDid(const RunSession &session, GameObjects &game)
+{
+    const std::string header = session.replayedScript().header("world", "0");
+    char *end = nullptr;
+    const long world = std::strtol(header.c_str(), &end, 10);
+    return !*end && !header.empty() && world <= INT_MAX && startAtWorld(game, int(world));
+}
+} // namespace
+
 int runGame(int argc, char **argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("torchhero"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TORCHHERO_VERSION));
+    const CommandLine options = parseCommandLine(std::vector<std::string>(argv + (argc > 0), argv + argc));
+    switch (options.action) {
+    case CommandLine::ShowHelp:
+    case CommandLine::ShowVersion: std::fputs(options.message.c_str(), stdout); return 0;
+    case CommandLine::Refuse: std::fprintf(stderr, "%s\n", options.message.c_str()); return kRefusedExitCode;
+    case CommandLine::Play: break;
+    }
+    // A --data DIR without the game's files is a bad value; finding none
+    // anywhere else is a broken installation.
+    if (std::string problem = settleFiles(options); !problem.empty())
+        return refuse(problem, options.dataDirectory.empty() ? kNoDataExitCode : kRefusedExitCode);
+    RunSession session;
+    if (std::string problem = prepareSession(options, session); !problem.empty())
+        return refuse(problem);
+
+    const QTemporaryDir replayScratch;
+    if (session.isReplaying() && replayScratch.isValid())
+        keepTableApart(replayScratch);
+
     GameObjects game = createGameObjects();
+    if (session.isReplaying() && !startWhereTheReplayDid(session, game))
+        return refuse(options.replayFile + ": no world " + session.replayedScript().header("world"));
+    session.attach(game.proxy, game.worlds);
     requestCompatibilityContext();
-    QApplication application(argc, argv);
+    // Qt sees no argument of the player's: they are all the game's.
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     initBitmapFont();
-    auto *nameEntry = new QtNameEntry(game.proxy);
-    nameEntry->show();
-    return application.exec();
+
+    const GameWindowSetup setup{options.width, options.height, options.fullScreen, &session};
+    std::string nickname = options.nickname;
+    if (session.isReplaying() && !options.hasNickname)
+        nickname = QtNameEntry::nicknameRule(
+            QString::fromLatin1(session.replayedScript().header("nickname").c_str()));
+    if (options.hasNickname || session.isReplaying()) {
+        GameRegistry::setNickname(nickname);
+        openGameWindow(game.proxy, setup);
+    } else {
+        (new QtNameEntry(game.proxy, setup))->show();
+    }
+    int result = application.exec();
+    if (std::string problem = session.finish(GameRegistry::getNickname()); !problem.empty()) {
+        std::fprintf(stderr, "torchhero: %s\n", problem.c_str());
+        result = 1;
+    }
+    closeAudio();
+    return result;
 }

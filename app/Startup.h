@@ -3,6 +3,7 @@
 #include "render/ComicStyle.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 class World;
@@ -28,10 +29,24 @@ struct GameObjects {
 // world to a new proxy and registers everything.
 GameObjects createGameObjects();
 
+// Starts the game at the given index of the world list instead of the
+// first, as if the exits before it had been reached. False (and nothing
+// changed) for an index outside the list.
+bool startAtWorld(GameObjects &game, int world);
+
+// Where the game looks for its data when the working directory holds none:
+// beside the binary's own folder as the install lays it out
+// (bin/torchhero, share/torchhero/), then the build's run directory
+// (build/torchhero, build/run/).
+std::vector<std::string> dataDirectoryCandidates();
+
 // The game draws with the fixed-function pipeline, display lists and GLSL
 // 1.x shaders: it needs a compatibility profile. Call before the
 // QApplication exists.
 void requestCompatibilityContext();
 
-// The whole start-up and event loop; returns the process exit code.
+// The whole start-up and event loop: the command line, where the files
+// are, the nickname window (unless the command line names the player) and
+// the game window. Returns the process exit code: 2 for a command line
+// that is refused, with one line on standard error.
 int runGame(int argc, char **argv);

@@ -40,18 +40,30 @@ void WorldProxy::paint()
         current->display();
 }
 
-void WorldProxy::paintSteps(int steps)
+int WorldProxy::paintSteps(int steps, StepObserver *observer)
 {
     if (busy || steps <= 0)
-        return;
+        return 0;
     World *stepped = current;
-    for (int i = 1; i < steps && current == stepped; ++i)
-        stepWithoutDrawing();
-    if (current == stepped)
+    for (int i = 1;; ++i) {
+        if (observer)
+            observer->beforeStep();
         stepped->step();
-    // A world that is left is never entered again: one more drawing costs
-    // it nothing, and the window has its last picture.
-    stepped->drawFrame();
+        if (i >= steps || current != stepped) {
+            stepped->drawFrame();
+            if (observer)
+                observer->afterStep();
+            return i;
+        }
+        stepped->skipDrawing();
+        if (observer)
+            observer->afterStep();
+        if (current != stepped) {
+            // A world that is left is never entered again: one more drawing costs it nothing.
+            stepped->drawFrame();
+            return i;
+        }
+    }
 }
 
 void WorldProxy::stepWithoutDrawing()

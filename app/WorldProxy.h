@@ -2,6 +2,16 @@
 
 class World;
 
+// Told about every step paintSteps runs: before it, and once it is over
+// (drawn, or its drawing skipped), which is where the playtest driver
+// stands between two of its frames.
+class StepObserver {
+public:
+    virtual ~StepObserver() = default;
+    virtual void beforeStep() = 0;
+    virtual void afterStep() = 0;
+};
+
 // The one object through which the game window reaches the current world,
 // and the only place where worlds are switched. While a switch is under
 // way (busy) every forwarded call is dropped.
@@ -25,8 +35,8 @@ public:
     // switch (inside a step, or inside skipDrawing when the last life is
     // lost) ends the steps: the world that was stepped draws its last frame,
     // as display would, and the next repaint goes to the new world. Zero
-    // steps draw nothing.
-    void paintSteps(int steps);
+    // steps draw nothing. Returns the number of steps run.
+    int paintSteps(int steps, StepObserver *observer = nullptr);
     // One step whose drawing is left out: the world's skipDrawing follows
     // it, unless the step left the world.
     void stepWithoutDrawing();

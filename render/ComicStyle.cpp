@@ -69,11 +69,14 @@ void ComicStyle::setColor(std::string color)
     if (cached == colorRamps.end()) {
         GLuint texture = 0;
         glGenTextures(1, &texture);
+        const std::string path = hostPath("tex\\" + color + ".txt");
         try {
-            loadColorRamp(hostPath("tex\\" + color + ".txt").c_str(), texture);
+            loadColorRamp(path.c_str(), texture);
         } catch (const FileNotFoundError &) {
+            reportUnreadableFile(path);
             showError(("Could not find the texture file for color:" + color).c_str());
         } catch (const FileNotValidError &) {
+            reportUnreadableFile(path);
             showError(("Texture file corrupt for color:" + color).c_str());
         }
         // Stored even after a failure, so that the warning comes once a run.

@@ -44,6 +44,7 @@ unsigned int GameRegistry::loadTexture(std::string fileName)
     const std::string path = hostPath("Texturen\\" + fileName);
     if (bitmap->read(path.c_str(), 1) != 1 || !isUploadable(*bitmap)) {
         std::cout << "Datei nicht gefunden" << std::flush;
+        reportUnreadableFile(path);
         return 0;
     }
 

@@ -12,7 +12,6 @@
 #include <cstdio>
 
 namespace {
-const char *const kTableFile = "HighScore.hs";
 const char *const kFanfare = "Sounds\\youvdunnit.wav";
 // The screen's second sound, "Sounds\physical.mp3", is never played and
 // ALUT cannot decode MP3: it is not loaded (an empty name loads nothing,
@@ -46,7 +45,7 @@ void EndLevel::configure()
 
 void EndLevel::enterPlayTime()
 {
-    const std::string path = hostPath(kTableFile);
+    const std::string &path = highScoreFile();
     HighScoreTable::Lines lines;
     if (!HighScoreTable::readTable(path, lines))
         reportFileError();
@@ -78,7 +77,7 @@ void EndLevel::drawEntities() { player->drawVictory(); }
 void EndLevel::drawOverlay()
 {
     HighScoreTable::Lines lines;
-    if (!HighScoreTable::readTable(hostPath(kTableFile), lines))
+    if (!HighScoreTable::readTable(highScoreFile(), lines))
         reportFileError();
     const OverlayViewport screen = beginOverlay();
     glColor3f(1.0f, 1.0f, 1.0f);

@@ -21,6 +21,10 @@ namespace HighScoreTable {
 using Lines = std::vector<std::string>;
 
 constexpr int kHeaderLines = 2;
+// The table before anyone finished: the two header lines, no line end
+// after the last. The column titles sit above the entry layout.
+inline constexpr const char *kEmptyTable = "HIGH SCORES\n"
+                                           "#      Time         Name";
 constexpr int kMaxEntries = 9;
 constexpr int kMaxLines = kHeaderLines + kMaxEntries;
 // A line is cut to this many bytes (an entry with a seven-character

@@ -10,6 +10,7 @@ PACKAGES=(
   libcoin-dev libopenal-dev libalut-dev libopenal1
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
+  appstream desktop-file-utils dpkg-dev
 )
 
 missing=()

@@ -60,6 +60,15 @@ TEST_F(ProxyTest, SwitchAppliesTheGlDefaultsBeforeInitialize)
 
 TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
 {
+    // The observer's "before" and "after" frame each step where the
+    // playtest driver stands between its frames: after the drawing or its
+    // skipping.
+    struct Observer : StepObserver {
+        std::vector<std::string> &calls;
+        explicit Observer(std::vector<std::string> &log) : calls(log) {}
+        void beforeStep() override { calls.push_back("before"); }
+        void afterStep() override { calls.push_back("after"); }
+    };
     struct Row {
         const char *name;
         int steps;
@@ -68,20 +77,28 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
     };
     const Row rows[] = {
         {"no step: nothing drawn", 0, 0, {}},
-        {"one step", 1, 0, {"step", "drawFrame"}},
-        {"three steps", 3, 0, {"step", "skipDrawing", "step", "skipDrawing", "step", "drawFrame"}},
-        {"a switch in the second of three", 3, 2, {"step", "skipDrawing", "step", "drawFrame"}},
+        {"one step", 1, 0, {"before", "step", "drawFrame", "after"}},
+        {"three steps",
+         3,
+         0,
+         {"before", "step", "skipDrawing", "after", "before", "step", "skipDrawing", "after", "before", "step",
+          "drawFrame", "after"}},
+        {"a switch in the second of three",
+         3,
+         2,
+         {"before", "step", "skipDrawing", "after", "before", "step", "drawFrame", "after"}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         RecordingWorld first, second;
         WorldProxy proxy(&first);
+        Observer observer(first.calls);
         int stepsTaken = 0;
         first.onStep = [&] {
             if (++stepsTaken == row.switchInStep)
                 proxy.setWorld(&second);
         };
-        proxy.paintSteps(row.steps);
+        EXPECT_EQ(proxy.paintSteps(row.steps, &observer), stepsTaken);
         EXPECT_EQ(first.calls, row.first);
         EXPECT_EQ(second.calls, row.switchInStep ? std::vector<std::string>{"initialize"}
                                                  : std::vector<std::string>{});

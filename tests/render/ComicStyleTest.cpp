@@ -116,9 +116,12 @@ TEST_F(ComicStyleTest, MissingRampWarnsOnceAndKeepsAnEmptyTexture)
     ScopedWorkingDirectory cwd(dir.path());
     WarningRecorder recorder;
     ComicStyle style;
+    testing::internal::CaptureStderr();
     style.setColor("red");
     style.setColor("red");
 
+    // Where the game looked goes to standard error, beside the box.
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "torchhero: missing file tex/red.txt\n");
     ASSERT_EQ(recorder.warnings.size(), 1u);
     EXPECT_EQ(recorder.warnings[0].caption, "An Error occured");
     EXPECT_EQ(recorder.warnings[0].text, "Could not find the texture file for color:red");

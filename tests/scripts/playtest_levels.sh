@@ -28,6 +28,8 @@ header() { sed -n "s/^# $1: //p" "$2"; }
 # directory; the trace goes to DIR.trace.
 play() {
   rm -rf "$2" && cp -r "$GAME_RUN_DIR" "$2"
+  # Whatever the run directory's table holds, a script starts from an empty one.
+  printf 'HIGH SCORES\n#      Time         Name' >"$2/HighScore.hs"
   local world frames
   world=$(header world "$1" | head -1)
   frames=$(header frames "$1" | head -1)

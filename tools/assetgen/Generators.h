@@ -5,6 +5,9 @@
 // (created beforehand) and returns false with a message on stderr when a
 // file cannot be written.
 bool writeIcon(const std::string &root);
+// The same drawing as PNGs for the desktop, below `shareRoot` (the share/
+// folder of an install): icons/hicolor/NxN/apps/torchhero.png.
+bool writeDesktopIcons(const std::string &shareRoot);
 // Texturen/*.bmp: every bitmap the game loads, 24-bit uncompressed.
 bool writeTextures(const std::string &root);
 // comic.vs and comic.fs, the toon shader pair.

@@ -2,17 +2,11 @@
 // times, so it is created only when the run directory has none: rebuilding
 // must never erase anyone's scores.
 #include "Generators.h"
+#include "screens/HighScoreTable.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-
-namespace {
-// Two header lines, no line end after the last line. The column titles sit
-// above the entry layout: rank at 0, time at 7, nickname at 20.
-const char *const kHeader = "HIGH SCORES\n"
-                            "#      Time         Name";
-} // namespace
 
 bool writeHighScoreTable(const std::string &root)
 {
@@ -21,7 +15,7 @@ bool writeHighScoreTable(const std::string &root)
     if (std::filesystem::exists(path, error) || error)
         return !error;
     std::ofstream out(path);
-    out << kHeader;
+    out << HighScoreTable::kEmptyTable;
     if (!out) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
         return false;

@@ -21,16 +21,20 @@
 // the worlds draw into a small offscreen framebuffer (drawing must run: the
 // hero's restart after a death happens while it is drawn). The play time
 // advances one second every 50 frames, so a run depends on nothing but its
-// script: the same script always gives the same trace.
+// script: the same script always gives the same trace. The trace is the
+// one the game window writes with --trace (app/GameTracer.h), so a run
+// recorded in the window (--record) plays here to the same lines.
+#include "actors/AudioDevice.h"
 #include "actors/Didud.h"
 #include "actors/Player.h"
+#include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "app/GameTracer.h"
 #include "app/InputScript.h"
 #include "app/QtNameEntry.h"
+#include "app/ScriptPlayer.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
-#include "geometry/MovingBoundary.h"
-#include "geometry/Trigger.h"
 #include "render/BitmapText.h"
 #include "render/GlewInit.h"
 #include "render/OffscreenTarget.h"
@@ -45,15 +49,10 @@
 #include <string>
 #include <vector>
 
-
 namespace {
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
 constexpr int kFramesPerSecond = 50;
-// The mouse centre the script's moves are reported against.
-constexpr int kCentreX = 500;
-constexpr int kCentreY = 400;
-constexpr int kWheelDeltaPerNotch = 120;
 // Largest framebuffer side --size accepts, in pixels.
 constexpr int kMaxSide = 4096;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
@@ -73,13 +72,6 @@ struct Options {
     std::string script;
 };
 
-bool parseSize(const char *text, int &width, int &height)
-{
-    char tail = 0;
-    return std::sscanf(text, "%dx%d%c", &width, &height, &tail) == 2 && width > 0 && height > 0 &&
-           width <= kMaxSide && height <= kMaxSide;
-}
-
 bool parseOptions(int argc, char **argv, Options &options)
 {
     for (int i = 1; i < argc; ++i) {
@@ -96,7 +88,7 @@ bool parseOptions(int argc, char **argv, Options &options)
         else if (!std::strcmp(argv[i], "--draw-every") && i + 1 < argc)
             options.drawEvery = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--size") && i + 1 < argc) {
-            if (!parseSize(argv[++i], options.width, options.height))
+            if (!parseWindowSize(argv[++i], kMaxSide, options.width, options.height))
                 return false;
         } else if (!std::strcmp(argv[i], "--screenshot") && i + 1 < argc)
             options.screenshot = argv[++i];
@@ -106,31 +98,6 @@ bool parseOptions(int argc, char **argv, Options &options)
             return false;
     }
     return !options.script.empty() && options.frames >= 0 && options.drawEvery >= 1;
-}
-
-// The nickname window's rule: at most seven characters, one byte each.
-std::string windowNickname(const std::string &typed)
-{
-    return QString::fromLocal8Bit(typed.c_str())
-        .left(QtNameEntry::kMaxNicknameLength)
-        .toLatin1()
-        .toStdString();
-}
-
-void apply(const InputEvent &event, WorldProxy &proxy)
-{
-    switch (event.kind) {
-    case InputEvent::KeyDown: proxy.keyPressed(event.key, 0, 0, 0); break;
-    case InputEvent::KeyUp: proxy.keyReleased(event.key, 0); break;
-    case InputEvent::MouseMove:
-        // The window reports the move, then the re-centring move.
-        proxy.mouseMoved(kCentreX + event.dx, kCentreY + event.dy, kCentreX, kCentreY);
-        proxy.mouseMoved(kCentreX, kCentreY, kCentreX, kCentreY);
-        break;
-    case InputEvent::ButtonDown: proxy.mouseButton(event.button, true); break;
-    case InputEvent::ButtonUp: proxy.mouseButton(event.button, false); break;
-    case InputEvent::Wheel: proxy.wheelTurned(event.notches * kWheelDeltaPerNotch); break;
-    }
 }
 
 void printPosition(long frame)
@@ -151,89 +118,6 @@ void printPosition(long frame)
                         place[2], didud->getHeading());
         }
 }
-
-int indexOf(const std::vector<World *> &worlds, World *world)
-{
-    for (size_t i = 0; i < worlds.size(); ++i)
-        if (worlds[i] == world)
-            return int(i);
-    return -1;
-}
-
-// Watches the game between frames and prints a line for every change of
-// interest.
-class Tracer {
-public:
-    explicit Tracer(const std::vector<World *> &list) : worlds(list) {}
-
-    void observe(long frame)
-    {
-        World *world = GameRegistry::currentWorld();
-        if (world != lastWorld) {
-            const int index = indexOf(worlds, world);
-            std::printf("frame %ld: world %d%s\n", frame, index,
-                        lastWorld && size_t(index) + 1 == worlds.size() ? " (game over)"
-                        : lastWorld                                     ? " (exit touched)"
-                                                                        : "");
-            lastWorld = world;
-            watchWorld(world);
-        }
-        if (player && player->isDead() != wasDead) {
-            wasDead = player->isDead();
-            std::printf(wasDead ? "frame %ld: death\n" : "frame %ld: restart\n", frame);
-        }
-        if (GameRegistry::getLives() != lives) {
-            lives = GameRegistry::getLives();
-            std::printf("frame %ld: lives %d\n", frame, lives);
-        }
-        for (size_t i = 0; i < vavodi.size(); ++i) {
-            const DidudState now = stateOf(*vavodi[i]);
-            if (now != didudStates[i])
-                std::printf("frame %ld: didud %zu %s\n", frame, i, kDidudStateNames[int(now)]);
-            didudStates[i] = now;
-        }
-        for (size_t i = 0; i < triggers.size(); ++i) {
-            if (triggers[i]->isActive() && !triggerActive[i])
-                std::printf("frame %ld: trigger %zu fired\n", frame, i);
-            triggerActive[i] = triggers[i]->isActive();
-        }
-    }
-
-private:
-    enum class DidudState { Alive, Dead, Gone };
-    static constexpr const char *kDidudStateNames[] = {"back", "death", "gone"};
-    static DidudState stateOf(const Didud &didud)
-    {
-        return didud.isGone() ? DidudState::Gone : didud.isDead() ? DidudState::Dead : DidudState::Alive;
-    }
-
-    void watchWorld(World *world)
-    {
-        auto *level = dynamic_cast<Level *>(world);
-        player = level ? level->getPlayer() : nullptr;
-        wasDead = player && player->isDead();
-        triggers.clear();
-        for (MovingBoundary *boundary : world->getMovingBoundaries())
-            if (auto *trigger = dynamic_cast<Trigger *>(boundary))
-                triggers.push_back(trigger);
-        triggerActive.assign(triggers.size(), false);
-        vavodi.clear();
-        for (Entity *actor : world->getEntities())
-            if (auto *didud = dynamic_cast<Didud *>(actor))
-                vavodi.push_back(didud);
-        didudStates.assign(vavodi.size(), DidudState::Alive);
-    }
-
-    const std::vector<World *> &worlds;
-    World *lastWorld = nullptr;
-    Player *player = nullptr;
-    bool wasDead = false;
-    int lives = 3;
-    std::vector<Trigger *> triggers;
-    std::vector<bool> triggerActive;
-    std::vector<Didud *> vavodi;
-    std::vector<DidudState> didudStates;
-};
 } // namespace
 
 int main(int argc, char **argv)
@@ -259,16 +143,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "playtest: no world %d\n", options.world);
         return 2;
     }
-    // Start-up handed the first world to the proxy; skip ahead as if the
-    // earlier exits had been reached.
-    if (options.world > 0) {
-        World *first = nullptr;
-        for (int i = 0; i < options.world; ++i)
-            first = GameRegistry::takeNextWorld();
-        game.proxy = new WorldProxy(first);
-        GameRegistry::setWorldProxy(game.proxy);
-    }
-    GameRegistry::setNickname(windowNickname(options.nickname));
+    startAtWorld(game, options.world);
+    GameRegistry::setNickname(QtNameEntry::nicknameRule(QString::fromLocal8Bit(options.nickname.c_str())));
 
     requestCompatibilityContext();
     QApplication application(argc, argv);
@@ -283,14 +159,13 @@ int main(int argc, char **argv)
     GameRegistry::setPlayTime(playTime);
     game.proxy->initializeGL();
     game.proxy->resize(options.width, options.height);
-    Tracer tracer(game.worlds);
+    GameTracer tracer(game.worlds, stdout);
     tracer.observe(0);
 
-    size_t next = 0;
+    ScriptPlayer player(script.events);
     long frame = 0;
     for (; frame < options.frames; ++frame) {
-        for (; next < script.events.size() && script.events[next].frame == frame; ++next)
-            apply(script.events[next], *game.proxy);
+        player.applyDue(frame, *game.proxy);
         if ((frame + 1) % options.drawEvery == 0)
             game.proxy->paint();
         else
@@ -308,10 +183,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "playtest: could not write %s\n", options.screenshot.c_str());
         return 1;
     }
-    Player *player = GameRegistry::getPlayer();
-    const SbVec3f at = player ? player->getPosition() : SbVec3f(0, 0, 0);
-    std::printf("summary: world %d lives %d position %.3f %.3f %.3f frames %ld\n",
-                indexOf(game.worlds, GameRegistry::currentWorld()), GameRegistry::getLives(), at[0],
-                at[1], at[2], frame);
+    tracer.summary(frame);
+    closeAudio();
     return 0;
 }

@@ -1,0 +1,107 @@
+#include "app/CommandLine.h"
+
+#include "app/QtNameEntry.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+const char *const kProgram = "torchhero";
+
+QCommandLineOption option(const char *name, const char *description, const char *valueName = nullptr)
+{
+    return valueName ? QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description),
+                                          QString::fromLatin1(valueName))
+                     : QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(description));
+}
+
+CommandLine refusal(const QString &why)
+{
+    CommandLine line;
+    line.action = CommandLine::Refuse;
+    line.message = std::string(kProgram) + ": " + why.toLocal8Bit().toStdString() + " (see " + kProgram +
+                   " --help)";
+    return line;
+}
+
+std::string local(const QString &text) { return text.toLocal8Bit().toStdString(); }
+} // namespace
+
+bool parseWindowSize(const std::string &text, int maxSide, int &width, int &height)
+{
+    char tail = 0;
+    int w = 0, h = 0;
+    if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &tail) != 2 || w < 1 || h < 1 || w > maxSide || h > maxSide)
+        return false;
+    width = w;
+    height = h;
+    return true;
+}
+
+CommandLine parseCommandLine(const std::vector<std::string> &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Torch Hero: steer a small hero with a torch through eight levels to the red exit of each."));
+    // Not addHelpOption: it brings --help-all, the options of Qt itself,
+    // which the game does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption nickname = option("nickname", "Play as NAME (seven characters at most) "
+                                                           "without asking for a nickname.", "NAME");
+    const QCommandLineOption fullScreen = option("fullscreen", "Open the game window full screen.");
+    const QCommandLineOption size = option("size", "Open the game window W by H pixels large.", "WxH");
+    const QCommandLineOption data = option("data", "Read the game's files from DIR.", "DIR");
+    const QCommandLineOption record = option("record", "Write the player's input into FILE.", "FILE");
+    const QCommandLineOption replay = option("replay", "Play the input recorded in FILE instead of the "
+                                                       "player's; Escape still ends the game.", "FILE");
+    const QCommandLineOption trace = option("trace", "Write what happens in the game (the playtest "
+                                                     "driver's trace) into FILE.", "FILE");
+    for (const auto &o : {help, version, nickname, fullScreen, size, data, record, replay, trace})
+        parser.addOption(o);
+
+    QStringList list{QString::fromLatin1(kProgram)};
+    for (const std::string &argument : arguments)
+        list << QString::fromLocal8Bit(argument.c_str());
+    if (!parser.parse(list)) {
+        QString why = parser.errorText();
+        if (why.endsWith(QLatin1Char('.')))
+            why.chop(1);
+        return refusal(why);
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return refusal(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+
+    CommandLine line;
+    if (parser.isSet(help)) {
+        line.action = CommandLine::ShowHelp;
+        // Without a QCoreApplication the parser cannot name the program.
+        line.message = local(parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(kProgram)));
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::ShowVersion;
+        line.message = std::string(kProgram) + " " + TORCHHERO_VERSION + "\n";
+        return line;
+    }
+    if (parser.isSet(size) && !parseWindowSize(local(parser.value(size)), kMaxWindowSide, line.width, line.height))
+        return refusal(QStringLiteral("bad window size '%1': expected WxH, each side 1 to %2 pixels")
+                           .arg(parser.value(size))
+                           .arg(kMaxWindowSide));
+    if (parser.isSet(record) && parser.isSet(replay))
+        return refusal(QStringLiteral("--record and --replay cannot be used together"));
+    for (const auto &fileOption : {data, record, replay, trace})
+        if (parser.isSet(fileOption) && parser.value(fileOption).isEmpty())
+            return refusal(QStringLiteral("--%1 needs a non-empty value").arg(fileOption.names().first()));
+    line.hasNickname = parser.isSet(nickname);
+    line.nickname = QtNameEntry::nicknameRule(parser.value(nickname));
+    line.fullScreen = parser.isSet(fullScreen);
+    line.dataDirectory = local(parser.value(data));
+    line.recordFile = local(parser.value(record));
+    line.replayFile = local(parser.value(replay));
+    line.traceFile = local(parser.value(trace));
+    return line;
+}

@@ -1,0 +1,68 @@
+#include "app/InputRecorder.h"
+
+namespace {
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+
+int sign(int value) { return (value > 0) - (value < 0); }
+} // namespace
+
+void InputRecorder::add(long frame, InputEvent event)
+{
+    event.frame = frame;
+    recorded.push_back(event);
+}
+
+void InputRecorder::keyPressed(long frame, int key)
+{
+    if (inputKeyName(key)) {
+        InputEvent event;
+        event.kind = InputEvent::KeyDown;
+        event.key = key;
+        add(frame, event);
+    }
+}
+
+void InputRecorder::keyReleased(long frame, int key)
+{
+    if (inputKeyName(key)) {
+        InputEvent event;
+        event.kind = InputEvent::KeyUp;
+        event.key = key;
+        add(frame, event);
+    }
+}
+
+void InputRecorder::mouseMoved(long frame, int x, int y, int centreX, int centreY)
+{
+    InputEvent event;
+    event.kind = InputEvent::MouseAt;
+    event.dx = sign(x - centreX);
+    event.dy = sign(y - centreY);
+    if (event.dx == 0 && event.dy == 0 && !recorded.empty()) {
+        InputEvent &last = recorded.back();
+        if (last.kind == InputEvent::MouseAt && last.frame == frame && (last.dx == 0) != (last.dy == 0)) {
+            last.kind = InputEvent::MouseMove;
+            return;
+        }
+    }
+    add(frame, event);
+}
+
+void InputRecorder::mouseButton(long frame, int button, bool pressed)
+{
+    if (button != kLeftButton && button != kRightButton)
+        return;
+    InputEvent event;
+    event.kind = pressed ? InputEvent::ButtonDown : InputEvent::ButtonUp;
+    event.button = button;
+    add(frame, event);
+}
+
+void InputRecorder::wheelTurned(long frame, int delta)
+{
+    InputEvent event;
+    event.kind = InputEvent::Wheel;
+    event.delta = delta;
+    add(frame, event);
+}

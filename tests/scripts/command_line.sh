@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The game's command line without a display: --help and --version answer on
+# standard output; every refusal is one line on standard error and exit
+# code 2, before any window could open.
+set -uo pipefail
+: "${GAME_BINARY:?}"
+unset DISPLAY WAYLAND_DISPLAY
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "$*"; failures=$((failures + 1)); }
+
+printf '0 key down W\n3 key down Q\n' >"$work/bad.play"
+mkdir "$work/empty"
+
+# expect_refusal NAME EXPECTED-TEXT ARGUMENT...
+expect_refusal() {
+  local name=$1 expected=$2 err status
+  shift 2
+  err=$("$GAME_BINARY" "$@" 2>&1 >/dev/null)
+  status=$?
+  if [ "$status" -ne 2 ] || [ "$(printf '%s\n' "$err" | wc -l)" -ne 1 ] || [[ "$err" != *"$expected"* ]]; then
+    fail "$name: expected exit 2 and one line with '$expected', got $status: $err"
+  fi
+}
+
+expect_refusal "unknown option" "Unknown option 'speed'" --speed 3
+expect_refusal "missing value" "Missing value after '--nickname'" --nickname
+expect_refusal "size without x" "bad window size '800'" --size 800
+expect_refusal "size of zero" "bad window size '0x600'" --size 0x600
+expect_refusal "size too large" "bad window size '9000x600'" --size 9000x600
+expect_refusal "stray argument" "unexpected argument 'Level01'" Level01
+expect_refusal "record and replay" "--record and --replay cannot be used together" --record a --replay b
+expect_refusal "data without game files" "no game files in $work/empty" --data "$work/empty"
+expect_refusal "missing replay" "cannot read $work/none.play" --replay "$work/none.play"
+expect_refusal "bad replay line" "$work/bad.play: line 2: unknown key name 'Q'" --replay "$work/bad.play"
+expect_refusal "record where nothing can be written" "cannot write $work/no/run.play" --record "$work/no/run.play"
+
+out=$("$GAME_BINARY" --version 2>&1); status=$?
+[ "$status" -eq 0 ] && [[ "$out" =~ ^torchhero\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version: $status $out"
+out=$("$GAME_BINARY" --help 2>&1); status=$?
+[ "$status" -eq 0 ] || fail "--help: exit $status"
+for option in --nickname --fullscreen --size --data --record --replay --trace; do
+  [[ "$out" == *"$option"* ]] || fail "--help does not mention $option"
+done
+echo "command line: $failures failed"
+[ "$failures" -eq 0 ]
