@@ -1,10 +1,26 @@
 #include "actors/Sound.h"
 
 #include "actors/Entity.h"
+#include "app/FileReport.h"
 #include "app/Paths.h"
 
 #include <AL/al.h>
 #include <AL/alut.h>
+
+namespace {
+// A file ALUT cannot load gives the null buffer: that sound stays silent.
+// An empty name loads nothing, quietly.
+unsigned int loadBuffer(const std::string &file)
+{
+    if (file.empty())
+        return 0;
+    const std::string path = hostPath(file);
+    const ALuint buffer = alutCreateBufferFromFile(path.c_str());
+    if (buffer == AL_NONE)
+        reportUnusableFile(path, std::string(alutGetErrorString(alutGetError())) + "; this sound stays silent");
+    return buffer;
+}
+} // namespace
 
 Sound::~Sound()
 {
@@ -21,9 +37,10 @@ void Sound::setUp(const std::string &firstFile, const std::string &secondFile, b
     // Every owner initialises ALUT; all calls after the first fail inside
     // ALUT and are meant to be ignored.
     alutInit(nullptr, nullptr);
+    alutGetError(); // so that a file's error below is the file's own
     alGetError();
-    buffers[0] = alutCreateBufferFromFile(hostPath(firstFile).c_str());
-    buffers[1] = alutCreateBufferFromFile(hostPath(secondFile).c_str());
+    buffers[0] = loadBuffer(firstFile);
+    buffers[1] = loadBuffer(secondFile);
     alGenSources(2, sources);
     if (alGetError() != AL_NO_ERROR) {
         sources[0] = sources[1] = 0;

@@ -17,8 +17,9 @@ struct Sound {
     ~Sound();
 
     // Loads the two files (game paths with backslashes) and binds them to
-    // two new sources. A missing or unreadable file is not reported: its
-    // buffer stays 0 and that sound is silent. Failing to generate the
+    // two new sources. A missing or unreadable file gets no warning box: it
+    // is named on standard error, its buffer stays 0 and that sound is
+    // silent. An empty name loads nothing. Failing to generate the
     // sources is reported through the warning box when reportErrors is set,
     // and the owner goes on without sound.
     void setUp(const std::string &firstFile, const std::string &secondFile,
