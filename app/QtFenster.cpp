@@ -3,6 +3,7 @@
 #include "app/FrameSchedule.h"
 #include "app/GameRegistry.h"
 #include "app/Paths.h"
+#include "app/PlayClock.h"
 #include "app/WorldProxy.h"
 #include "render/GlewInit.h"
 
@@ -39,7 +40,7 @@ void QtFenster::timeUpdate()
     // The play time follows the wall clock in whole seconds, independent of
     // how many frames were actually painted.
     const long long now = static_cast<long long>(std::time(nullptr));
-    playTime = playTime.addSecs(static_cast<int>(now - lastTick));
+    playTime = PlayClock::advance(playTime, now - lastTick);
     lastTick = static_cast<long long>(std::time(nullptr));
     GameRegistry::setPlayTime(playTime);
     update();
@@ -93,23 +94,40 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
         showMinimized();
         break;
     default:
+        heldKeys.insert(event->key());
         proxy->keyPressed(event->key(), 0, 0, static_cast<int>(event->modifiers()));
     }
 }
 
 void QtFenster::keyReleaseEvent(QKeyEvent *event)
 {
+    heldKeys.erase(event->key());
     proxy->keyReleased(event->key(), static_cast<int>(event->modifiers()));
 }
 
 void QtFenster::mousePressEvent(QMouseEvent *event)
 {
+    heldButtons.insert(static_cast<int>(event->button()));
     proxy->mouseButton(static_cast<int>(event->button()), true);
 }
 
 void QtFenster::mouseReleaseEvent(QMouseEvent *event)
 {
+    heldButtons.erase(static_cast<int>(event->button()));
     proxy->mouseButton(static_cast<int>(event->button()), false);
+}
+
+void QtFenster::focusOutEvent(QFocusEvent *event)
+{
+    // The releases of whatever is held now go to the window that took the
+    // focus: the world gets them here, or the hero would walk on alone.
+    for (int key : heldKeys)
+        proxy->keyReleased(key, 0);
+    for (int button : heldButtons)
+        proxy->mouseButton(button, false);
+    heldKeys.clear();
+    heldButtons.clear();
+    QOpenGLWidget::focusOutEvent(event);
 }
 
 void QtFenster::mouseMoveEvent(QMouseEvent *event)

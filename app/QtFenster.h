@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 
 class QTimer;
 class WorldProxy;
@@ -40,6 +41,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    // Releases every key and button still held (see heldKeys).
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     WorldProxy *proxy;
@@ -55,4 +58,8 @@ private:
     // The framebuffer was (re)created and holds no picture yet.
     bool pictureLost = true;
     std::function<void()> repaintHook;
+    // Keys (other than the window's own) and mouse buttons pressed and not
+    // yet released, so that losing the focus can release them.
+    std::set<int> heldKeys;
+    std::set<int> heldButtons;
 };
