@@ -18,6 +18,10 @@ const std::map<std::string, std::pair<int, int>> kMoves = {
 
 const std::map<std::string, int> kButtons = {{"left", 1}, {"right", 2}};
 
+// Most wheel notches one event may turn: far more than a hand does, and
+// small enough that notches times the wheel's 120 per notch fits an int.
+constexpr int kMaxWheelNotches = 1000;
+
 std::string lineError(int line, const std::string &what)
 {
     return "line " + std::to_string(line) + ": " + what;
@@ -56,6 +60,8 @@ std::string parseEvent(std::istringstream &words, InputEvent &event)
         std::istringstream number(a);
         if (!(number >> event.notches) || !number.eof())
             return "expected a whole number of wheel notches";
+        if (event.notches > kMaxWheelNotches || event.notches < -kMaxWheelNotches)
+            return "more than " + std::to_string(kMaxWheelNotches) + " wheel notches";
         event.kind = InputEvent::Wheel;
     } else {
         return "unknown event '" + kind + "'";

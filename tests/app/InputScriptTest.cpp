@@ -39,6 +39,7 @@ TEST(InputScript, RejectsBadLinesNamingTheLine)
         {"0 jump\n", "line 1: unknown event 'jump'"},
         {"0 key W\n", "line 1: expected 'down' or 'up' after 'key'"},
         {"0 wheel 1.5\n", "line 1: expected a whole number of wheel notches"},
+        {"0 wheel -1001\n", "line 1: more than 1000 wheel notches"},
         {"0 mouse left now\n", "line 1: unexpected 'now' at the end"},
         {"-1 key down W\n", "line 1: expected a frame number, got '-1'"},
     };
