@@ -2,7 +2,8 @@
 // frame by frame, and prints a trace of what happened:
 //
 //   playtest [--world N] [--frames N] [--positions N] [--nickname NAME]
-//            [--play-time h:mm:ss] SCRIPT
+//            [--play-time h:mm:ss] [--all-worlds] SCRIPT
+//   playtest [--world N] [--frames N] [--all-worlds] --random SEED
 //
 // --positions N adds a line with the hero's position and state (and each
 // Didud's) every N frames, for working out a route. The trace names the
@@ -19,11 +20,21 @@
 // hero's restart after a death happens while it is drawn). The play time
 // advances one second every 50 frames, so a run depends on nothing but its
 // script: the same script always gives the same trace.
+//
+// --random SEED plays a reproducible random stream of keys, mouse moves,
+// buttons and wheel turns instead of a script (RandomInput.h), refilling
+// the lives so that the world keeps being played rather than ending in the
+// game-over screen. --all-worlds runs the frames in every world from --world
+// on, switching as the game does. After every frame each actor's position
+// and the camera must be finite: the first value that is not ends the run
+// with status 3, naming the frame and the seed. Warnings that the game
+// shows in a box go to standard error here; nothing waits on a dialog.
 #include "actors/Didud.h"
 #include "actors/Player.h"
 #include "app/GameRegistry.h"
 #include "app/InputScript.h"
 #include "app/QtNameEntry.h"
+#include "app/WarningBox.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
 #include "geometry/MovingBoundary.h"
@@ -32,12 +43,14 @@
 #include "render/GlewInit.h"
 #include "render/OffscreenTarget.h"
 #include "world/Level.h"
+#include "RandomInput.h"
 
 #include <QApplication>
 #include <QString>
 #include <QTime>
 #include <cstdio>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -54,7 +67,10 @@ constexpr int kWheelDeltaPerNotch = 120;
 // Largest framebuffer side --size accepts, in pixels.
 constexpr int kMaxSide = 4096;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
-                           "[--play-time h:mm:ss] [--size WxH] [--screenshot FILE.png] SCRIPT\n";
+                           "[--play-time h:mm:ss] [--size WxH] [--screenshot FILE.png] [--all-worlds] "
+                           "SCRIPT | --random SEED\n";
+// The lives a random run keeps topping up to.
+constexpr int kRandomRunLives = 3;
 const char *const kPlayTimeFormat = "h:mm:ss";
 
 struct Options {
@@ -67,6 +83,9 @@ struct Options {
     int height = kHeight;
     std::string screenshot;
     std::string script;
+    bool random = false;
+    std::uint64_t seed = 0;
+    bool allWorlds = false;
 };
 
 bool parseSize(const char *text, int &width, int &height)
@@ -94,12 +113,20 @@ bool parseOptions(int argc, char **argv, Options &options)
                 return false;
         } else if (!std::strcmp(argv[i], "--screenshot") && i + 1 < argc)
             options.screenshot = argv[++i];
+        else if (!std::strcmp(argv[i], "--random") && i + 1 < argc) {
+            char *end = nullptr;
+            options.seed = std::strtoull(argv[++i], &end, 10);
+            options.random = true;
+            if (*end != '\0')
+                return false;
+        } else if (!std::strcmp(argv[i], "--all-worlds"))
+            options.allWorlds = true;
         else if (argv[i][0] != '-' && options.script.empty())
             options.script = argv[i];
         else
             return false;
     }
-    return !options.script.empty() && options.frames >= 0;
+    return options.script.empty() == options.random && options.frames >= 0;
 }
 
 // The nickname window's rule: at most seven characters, one byte each.
@@ -193,6 +220,15 @@ public:
         }
     }
 
+    // The driver switched to the next world itself (--all-worlds).
+    void enteredInTurn(long frame)
+    {
+        World *world = GameRegistry::currentWorld();
+        std::printf("frame %ld: world %d (next in turn)\n", frame, indexOf(worlds, world));
+        lastWorld = world;
+        watchWorld(world);
+    }
+
 private:
     enum class DidudState { Alive, Dead, Gone };
     static constexpr const char *kDidudStateNames[] = {"back", "death", "gone"};
@@ -228,6 +264,58 @@ private:
     std::vector<Didud *> vavodi;
     std::vector<DidudState> didudStates;
 };
+// Plays the frames: in the start world, or with --all-worlds in every world
+// from there on. Returns the exit status: 0, or 3 for a value that is not
+// finite.
+int play(const Options &options, const InputScript &script, GameObjects &game, long &frame)
+{
+    QTime playTime = GameRegistry::getPlayTime();
+    Tracer tracer(game.worlds);
+    tracer.observe(0);
+    RandomInput randomInput(options.seed);
+    std::vector<long> framesIn(game.worlds.size(), 0);
+    const int lastWorld = options.allWorlds ? int(game.worlds.size()) - 1 : options.world;
+    size_t next = 0;
+    for (int world = options.world; world <= lastWorld; ++world) {
+        if (world != options.world) {
+            game.proxy->setWorld(game.worlds[size_t(world)]);
+            tracer.enteredInTurn(frame);
+        }
+        for (long end = frame + options.frames; frame < end; ++frame) {
+            for (; next < script.events.size() && script.events[next].frame == frame; ++next)
+                apply(script.events[next], *game.proxy);
+            if (options.random) {
+                randomInput.sendFrame(*game.proxy);
+                if (GameRegistry::getLives() < kRandomRunLives)
+                    GameRegistry::setLives(kRandomRunLives);
+            }
+            const int index = indexOf(game.worlds, GameRegistry::currentWorld());
+            if (index >= 0)
+                ++framesIn[size_t(index)];
+            game.proxy->paint();
+            if ((frame + 1) % kFramesPerSecond == 0) {
+                playTime = playTime.addSecs(1);
+                GameRegistry::setPlayTime(playTime);
+            }
+            tracer.observe(frame + 1);
+            if (options.positions > 0 && (frame + 1) % options.positions == 0)
+                printPosition(frame + 1);
+            if (const std::string bad = firstNonFiniteValue(); !bad.empty()) {
+                std::fprintf(stderr, "playtest: frame %ld in world %d: %s is not finite (seed %llu)\n", frame + 1,
+                             indexOf(game.worlds, GameRegistry::currentWorld()), bad.c_str(),
+                             static_cast<unsigned long long>(options.seed));
+                return 3;
+            }
+        }
+    }
+    if (options.random || options.allWorlds) {
+        std::printf("frames in worlds:");
+        for (size_t i = 0; i < framesIn.size(); ++i)
+            std::printf(" %zu:%ld", i, framesIn[i]);
+        std::printf("\n");
+    }
+    return 0;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -242,11 +330,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "playtest: bad play time '%s' (expected h:mm:ss)\n", options.playTime.c_str());
         return 2;
     }
-    const InputScript script = loadInputScript(options.script);
+    const InputScript script = options.random ? InputScript() : loadInputScript(options.script);
     if (!script.error.empty()) {
         std::fprintf(stderr, "playtest: %s: %s\n", options.script.c_str(), script.error.c_str());
         return 1;
     }
+    sendWarningsToStandardError();
 
     GameObjects game = createGameObjects();
     if (options.world < 0 || size_t(options.world) >= game.worlds.size()) {
@@ -273,27 +362,12 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    QTime playTime = startTime;
-    GameRegistry::setPlayTime(playTime);
+    GameRegistry::setPlayTime(startTime);
     game.proxy->initializeGL();
     game.proxy->resize(options.width, options.height);
-    Tracer tracer(game.worlds);
-    tracer.observe(0);
-
-    size_t next = 0;
     long frame = 0;
-    for (; frame < options.frames; ++frame) {
-        for (; next < script.events.size() && script.events[next].frame == frame; ++next)
-            apply(script.events[next], *game.proxy);
-        game.proxy->paint();
-        if ((frame + 1) % kFramesPerSecond == 0) {
-            playTime = playTime.addSecs(1);
-            GameRegistry::setPlayTime(playTime);
-        }
-        tracer.observe(frame + 1);
-        if (options.positions > 0 && (frame + 1) % options.positions == 0)
-            printPosition(frame + 1);
-    }
+    if (const int status = play(options, script, game, frame); status != 0)
+        return status;
 
     if (!options.screenshot.empty() && !target.grab().save(QString::fromStdString(options.screenshot))) {
         std::fprintf(stderr, "playtest: could not write %s\n", options.screenshot.c_str());
