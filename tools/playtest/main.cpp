@@ -33,6 +33,7 @@
 #include "actors/Player.h"
 #include "app/GameRegistry.h"
 #include "app/InputScript.h"
+#include "app/PlayClock.h"
 #include "app/QtNameEntry.h"
 #include "app/WarningBox.h"
 #include "app/Startup.h"
@@ -294,7 +295,7 @@ int play(const Options &options, const InputScript &script, GameObjects &game, l
                 ++framesIn[size_t(index)];
             game.proxy->paint();
             if ((frame + 1) % kFramesPerSecond == 0) {
-                playTime = playTime.addSecs(1);
+                playTime = PlayClock::advance(playTime, 1); // as the window does, stopping at 23:59:59
                 GameRegistry::setPlayTime(playTime);
             }
             tracer.observe(frame + 1);
