@@ -102,8 +102,9 @@ void removeLeftovers(const std::string &path)
     for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
         const long pid = leftoverPid(it->path().filename().string(), prefix);
         const bool running = pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+        std::error_code ignored; // one that cannot be removed must not stop the sweep
         if (pid > 0 && !running)
-            fs::remove(it->path(), error);
+            fs::remove(it->path(), ignored);
     }
 }
 
