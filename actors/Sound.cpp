@@ -2,10 +2,26 @@
 
 #include "actors/AudioDevice.h"
 #include "actors/Entity.h"
+#include "app/FileReport.h"
 #include "app/Paths.h"
 
 #include <AL/al.h>
 #include <AL/alut.h>
+
+namespace {
+// A file ALUT cannot load gives the null buffer: that sound stays silent.
+// An empty name loads nothing, quietly.
+unsigned int loadBuffer(const std::string &file)
+{
+    if (file.empty())
+        return 0;
+    const std::string path = hostPath(file);
+    const ALuint buffer = alutCreateBufferFromFile(path.c_str());
+    if (buffer == AL_NONE)
+        reportUnusableFile(path, std::string(alutGetErrorString(alutGetError())) + "; this sound stays silent");
+    return buffer;
+}
+} // namespace
 
 Sound::~Sound()
 {
@@ -22,14 +38,10 @@ void Sound::setUp(const std::string &firstFile, const std::string &secondFile, b
     // One device for the whole game; without one every owner stays silent.
     if (!openAudio())
         return;
+    alutGetError(); // so that a file's error below is the file's own
     alGetError();
-    const std::string *files[] = {&firstFile, &secondFile};
-    for (int i = 0; i < 2; ++i) {
-        const std::string path = hostPath(*files[i]);
-        buffers[i] = alutCreateBufferFromFile(path.c_str());
-        if (buffers[i] == 0 && !files[i]->empty())
-            reportUnreadableFile(path);
-    }
+    buffers[0] = loadBuffer(firstFile);
+    buffers[1] = loadBuffer(secondFile);
     alGenSources(2, sources);
     if (alGetError() != AL_NO_ERROR) {
         sources[0] = sources[1] = 0;

@@ -17,11 +17,12 @@ struct Sound {
     ~Sound();
 
     // Loads the two files (game paths with backslashes) and binds them to
-    // two new sources. A missing or unreadable file leaves its buffer 0 and
-    // that sound silent; its path goes to standard error. Failing to
-    // generate the sources is reported through the warning box when
-    // reportErrors is set (once a run), and the owner goes on without
-    // sound. Without an audio device nothing is set up (AudioDevice.h).
+    // two new sources. A missing or unreadable file gets no warning box: it
+    // is named on standard error, its buffer stays 0 and that sound is
+    // silent. An empty name loads nothing. Failing to generate the sources
+    // is reported through the warning box when reportErrors is set (once a
+    // run), and the owner goes on without sound. Without an audio device
+    // nothing is set up (AudioDevice.h).
     void setUp(const std::string &firstFile, const std::string &secondFile,
                bool reportErrors = true);
 

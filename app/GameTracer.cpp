@@ -46,6 +46,14 @@ void GameTracer::observe(long frame)
     }
 }
 
+void GameTracer::enteredInTurn(long frame)
+{
+    World *world = GameRegistry::currentWorld();
+    std::fprintf(out, "frame %ld: world %d (next in turn)\n", frame, indexOf(world));
+    lastWorld = world;
+    watchWorld(world);
+}
+
 void GameTracer::summary(long frames) const
 {
     Player *hero = GameRegistry::getPlayer();

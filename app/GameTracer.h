@@ -24,6 +24,9 @@ public:
 
     // After `frame` steps have run (0: before the first).
     void observe(long frame);
+    // The driver switched to the next world itself, not the game: the line
+    // says so instead of naming an exit or a game over.
+    void enteredInTurn(long frame);
     // The last line: where the run ended after `frames` steps.
     void summary(long frames) const;
 

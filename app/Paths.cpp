@@ -2,10 +2,8 @@
 
 #include "screens/HighScoreTable.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <set>
 
 namespace fs = std::filesystem;
 
@@ -43,16 +41,6 @@ const std::string &dataDirectory() { return dataDirectorySlot(); }
 void setHighScoreFile(std::string path) { highScoreSlot() = std::move(path); }
 
 const std::string &highScoreFile() { return highScoreSlot(); }
-
-void reportUnreadableFile(const std::string &path)
-{
-    static std::set<std::string> reported;
-    if (!reported.insert(path).second)
-        return;
-    std::error_code error;
-    const bool exists = fs::exists(path, error);
-    std::fprintf(stderr, "torchhero: %s file %s\n", exists ? "damaged" : "missing", path.c_str());
-}
 
 bool holdsGameFiles(const std::string &directory)
 {

@@ -19,12 +19,6 @@ const std::string &dataDirectory();
 void setHighScoreFile(std::string path);
 const std::string &highScoreFile();
 
-// Writes "torchhero: missing file PATH" (or "damaged file" when it exists)
-// to standard error, once per path and run, beside whatever the game shows
-// for it: the texts of the warning box and of standard output stay as they
-// are, and this line says where the game looked.
-void reportUnreadableFile(const std::string &hostPath);
-
 // Whether a directory holds the game's files: its textures folder or the
 // toon shader. A damaged run directory (a ramp or a bitmap missing) still
 // counts, so that the game says which file it misses.

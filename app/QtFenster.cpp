@@ -3,6 +3,7 @@
 #include "app/FrameSchedule.h"
 #include "app/GameRegistry.h"
 #include "app/Paths.h"
+#include "app/PlayClock.h"
 #include "app/RunSession.h"
 #include "app/WorldProxy.h"
 #include "render/GlewInit.h"
@@ -40,7 +41,7 @@ void QtFenster::timeUpdate()
     // The play time follows the wall clock in whole seconds, independent of
     // how many frames were actually painted.
     const long long now = static_cast<long long>(std::time(nullptr));
-    playTime = playTime.addSecs(static_cast<int>(now - lastTick));
+    playTime = PlayClock::advance(playTime, now - lastTick);
     lastTick = static_cast<long long>(std::time(nullptr));
     GameRegistry::setPlayTime(playTime);
     update();
@@ -107,6 +108,7 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
         showMinimized();
         break;
     default:
+        heldKeys.insert(event->key());
         if (InputRecorder *recording = recorder())
             recording->keyPressed(session->stepsRun(), event->key());
         proxy->keyPressed(event->key(), 0, 0, static_cast<int>(event->modifiers()));
@@ -117,6 +119,7 @@ void QtFenster::keyReleaseEvent(QKeyEvent *event)
 {
     if (replaying())
         return;
+    heldKeys.erase(event->key());
     if (InputRecorder *recording = recorder())
         recording->keyReleased(session->stepsRun(), event->key());
     proxy->keyReleased(event->key(), static_cast<int>(event->modifiers()));
@@ -126,6 +129,7 @@ void QtFenster::mousePressEvent(QMouseEvent *event)
 {
     if (replaying())
         return;
+    heldButtons.insert(static_cast<int>(event->button()));
     if (InputRecorder *recording = recorder())
         recording->mouseButton(session->stepsRun(), static_cast<int>(event->button()), true);
     proxy->mouseButton(static_cast<int>(event->button()), true);
@@ -135,9 +139,31 @@ void QtFenster::mouseReleaseEvent(QMouseEvent *event)
 {
     if (replaying())
         return;
+    heldButtons.erase(static_cast<int>(event->button()));
     if (InputRecorder *recording = recorder())
         recording->mouseButton(session->stepsRun(), static_cast<int>(event->button()), false);
     proxy->mouseButton(static_cast<int>(event->button()), false);
+}
+
+void QtFenster::focusOutEvent(QFocusEvent *event)
+{
+    // The releases of whatever is held now go to the window that took the
+    // focus: the world gets them here, or the hero would walk on alone. A
+    // recording writes them down too, so that its replay lets go as well.
+    InputRecorder *recording = recorder();
+    for (int key : heldKeys) {
+        if (recording)
+            recording->keyReleased(session->stepsRun(), key);
+        proxy->keyReleased(key, 0);
+    }
+    for (int button : heldButtons) {
+        if (recording)
+            recording->mouseButton(session->stepsRun(), button, false);
+        proxy->mouseButton(button, false);
+    }
+    heldKeys.clear();
+    heldButtons.clear();
+    QOpenGLWidget::focusOutEvent(event);
 }
 
 void QtFenster::mouseMoveEvent(QMouseEvent *event)

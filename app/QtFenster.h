@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 
 class InputRecorder;
 class QTimer;
@@ -47,6 +48,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    // Releases every key and button still held (see heldKeys).
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     WorldProxy *proxy;
@@ -63,6 +66,10 @@ private:
     bool pictureLost = true;
     std::function<void()> repaintHook;
     RunSession *session = nullptr;
+    // Keys (other than the window's own) and mouse buttons pressed and not
+    // yet released, so that losing the focus can release them.
+    std::set<int> heldKeys;
+    std::set<int> heldButtons;
 
     // A replay plays in place of the player.
     bool replaying() const;

@@ -1,7 +1,9 @@
 #include "render/ComicStyle.h"
 
+#include "app/FileReport.h"
 #include "app/Paths.h"
 #include "app/WarningBox.h"
+#include "render/ColorRamp.h"
 #include "render/GL.h"
 #include "render/GLSL.h"
 #include "render/TextureError.h"
@@ -9,8 +11,15 @@
 #include <fstream>
 
 namespace {
-constexpr int kRampTexels = 4;
-constexpr int kRampFloats = kRampTexels * 3; // RGB per texel
+const char *const kWithoutShader = "; drawn without the comic shader";
+
+void uploadRamp(unsigned int texture, const ColorRamp::Texels &texels)
+{
+    glBindTexture(GL_TEXTURE_1D, texture);
+    glTexParameteri(GL_TEXTURE_1D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_1D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage1D(GL_TEXTURE_1D, 0, GL_RGB, ColorRamp::kTexels, 0, GL_RGB, GL_FLOAT, texels.data());
+}
 
 // Untextured geometry samples texture object 0 on unit 0. Left empty it is
 // incomplete and reads as black in a shader; a single white texel makes it
@@ -31,6 +40,20 @@ void makeDefaultTextureWhite()
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
     glActiveTexture(static_cast<GLenum>(activeUnit));
 }
+
+// Where the comic program failed, named on standard error (the compile and
+// link logs went to standard output with the rest of the wrapper's
+// reports). Returns whether the shader itself was at fault.
+bool reportShader(bool read, const std::string &text, const GLSL::Shader *shader, const char *file)
+{
+    const char *problem = !read                             ? "missing"
+                          : text.empty()                    ? "empty"
+                          : !shader || !shader->isCompiled() ? "does not compile"
+                                                             : nullptr;
+    if (problem)
+        reportUnusableFile(hostPath(file), std::string(problem) + kWithoutShader);
+    return problem != nullptr;
+}
 } // namespace
 
 void ComicStyle::enable()
@@ -40,20 +63,37 @@ void ComicStyle::enable()
         programLoaded = true;
         return;
     }
-    program->bind();
+    // A program that did not link cannot be used; binding it would fail
+    // and leave whatever program was bound. The frame is then drawn by the
+    // fixed pipeline: untooned, but visible.
+    if (program->isLinked())
+        program->bind();
 }
 
 void ComicStyle::buildProgram()
 {
-    GLSL::createProgramFromFiles(&program, &vertexShader, &fragmentShader,
-                                 hostPath(kVertexShaderFile).c_str(),
-                                 hostPath(kFragmentShaderFile).c_str());
+    std::string vertexText, fragmentText;
+    const bool vertexRead = GLSL::readShaderFile(hostPath(kVertexShaderFile).c_str(), vertexText);
+    const bool fragmentRead = GLSL::readShaderFile(hostPath(kFragmentShaderFile).c_str(), fragmentText);
+    GLSL::createProgram(&program, &vertexShader, &fragmentShader, vertexText.c_str(), fragmentText.c_str());
+    if (!program->isLinked()) {
+        const bool vertexFault = reportShader(vertexRead, vertexText, vertexShader, kVertexShaderFile);
+        const bool fragmentFault = reportShader(fragmentRead, fragmentText, fragmentShader, kFragmentShaderFile);
+        if (!vertexFault && !fragmentFault) {
+            reportUnusableFile(hostPath(kVertexShaderFile),
+                               std::string("does not link with ") + kFragmentShaderFile + kWithoutShader);
+            reportUnusableFile(hostPath(kFragmentShaderFile),
+                               std::string("does not link with ") + kVertexShaderFile + kWithoutShader);
+        }
+    }
     // Linking numbered the samplers in the order the GL reports them; the
     // units must not depend on that order, so they are set explicitly.
-    program->bind();
-    program->setSampler(kTextureSampler, kTextureUnit);
-    program->setSampler(kRampSampler, kRampUnit);
-    GLSL::Program::unbind();
+    if (program->isLinked()) {
+        program->bind();
+        program->setSampler(kTextureSampler, kTextureUnit);
+        program->setSampler(kRampSampler, kRampUnit);
+        GLSL::Program::unbind();
+    }
     makeDefaultTextureWhite();
 }
 
@@ -69,21 +109,35 @@ void ComicStyle::setColor(std::string color)
     if (cached == colorRamps.end()) {
         GLuint texture = 0;
         glGenTextures(1, &texture);
-        const std::string path = hostPath("tex\\" + color + ".txt");
-        try {
-            loadColorRamp(path.c_str(), texture);
-        } catch (const FileNotFoundError &) {
-            reportUnreadableFile(path);
-            showError(("Could not find the texture file for color:" + color).c_str());
-        } catch (const FileNotValidError &) {
-            reportUnreadableFile(path);
-            showError(("Texture file corrupt for color:" + color).c_str());
-        }
-        // Stored even after a failure, so that the warning comes once a run.
+        // Cached before anything can fail, so that the warning comes once a
+        // run, even when a frame is painted while the modal box is open.
         cached = colorRamps.emplace(color, texture).first;
+        loadColorOrFallBack(color, texture);
     }
     glBindTexture(GL_TEXTURE_1D, cached->second);
     glActiveTexture(static_cast<GLenum>(activeUnit));
+}
+
+void ComicStyle::loadColorOrFallBack(const std::string &color, unsigned int texture)
+{
+    const std::string path = hostPath("tex\\" + color + ".txt");
+    std::string warning, problem;
+    try {
+        loadColorRamp(path.c_str(), texture);
+        return;
+    } catch (const FileNotFoundError &) {
+        warning = "Could not find the texture file for color:" + color;
+        problem = "missing";
+    } catch (const FileNotValidError &) {
+        warning = "Texture file corrupt for color:" + color;
+        problem = "corrupt";
+    }
+    // An empty ramp texture reads black in the shader and only the glowing
+    // floors would stay visible: a failed colour gets the built-in bands,
+    // already for any frame painted while the box is open.
+    uploadRamp(texture, ColorRamp::kBuiltIn);
+    reportUnusableFile(path, problem + "; the built-in colour ramp stands in");
+    showError(warning.c_str());
 }
 
 void ComicStyle::showError(const char *message) { showWarningBox(kErrorCaption, message ? message : ""); }
@@ -93,18 +147,11 @@ void ComicStyle::loadColorRamp(const char *path, unsigned int texture)
     std::ifstream in(path ? path : "");
     if (!in.is_open())
         throw FileNotFoundError();
-    GLfloat ramp[kRampFloats];
-    // Any failed extraction counts as corrupt: a missing number, one that
-    // does not parse, or a short file that ends in a line end.
-    for (GLfloat &value : ramp)
-        if (!(in >> value))
-            throw FileNotValidError();
+    ColorRamp::Texels texels;
+    if (!ColorRamp::read(in, texels))
+        throw FileNotValidError();
     in.close();
-
-    glBindTexture(GL_TEXTURE_1D, texture);
-    glTexParameteri(GL_TEXTURE_1D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_1D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexImage1D(GL_TEXTURE_1D, 0, GL_RGB, kRampTexels, 0, GL_RGB, GL_FLOAT, ramp);
+    uploadRamp(texture, texels);
 }
 
 unsigned int ComicStyle::rampTexture(const std::string &color) const

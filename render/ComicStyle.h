@@ -35,13 +35,15 @@ public:
     ComicStyle &operator=(const ComicStyle &) = delete;
 
     // The first call builds the program (and does not bind it); every later
-    // call binds it. Failures are reported on standard output only.
+    // call binds it, if it linked. Failures are reported on standard output,
+    // and the failing shader file is named on standard error.
     void enable();
     // Binds no program, loaded or not.
     void disable();
     // Makes the colour's ramp current on GL_TEXTURE_1D of the ramp unit,
     // loading "tex\<colour>.txt" the first time the colour is asked for. A
-    // colour whose file fails shows one warning and keeps an empty texture.
+    // colour whose file fails shows one warning, names the file on standard
+    // error and gets the built-in ramp (ColorRamp::kBuiltIn).
     void setColor(std::string color);
     // A modal warning box captioned "An Error occured".
     void showError(const char *message);
@@ -57,6 +59,7 @@ public:
 
 private:
     void buildProgram();
+    void loadColorOrFallBack(const std::string &color, unsigned int texture);
 
     std::map<std::string, unsigned int> colorRamps;
     bool programLoaded = false;

@@ -2,6 +2,8 @@
 
 #include "render/GL.h"
 
+#include <algorithm>
+
 OverlayViewport beginOverlay()
 {
     glDisable(GL_DEPTH_TEST);
@@ -11,7 +13,9 @@ OverlayViewport beginOverlay()
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluOrtho2D(0, viewport[2], 0, viewport[3]);
+    // A minimised window has a viewport of zero height (or width); an
+    // orthographic box of zero size is a GL error, one pixel draws nothing.
+    gluOrtho2D(0, std::max(viewport[2], 1), 0, std::max(viewport[3], 1));
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();

@@ -1,5 +1,6 @@
 // The texture manager: every load reads the file again and creates a new GL
 // texture; a texture index is a position in the registry's texture list.
+#include "app/FileReport.h"
 #include "app/GameRegistry.h"
 #include "app/Paths.h"
 #include "render/GL.h"
@@ -44,7 +45,9 @@ unsigned int GameRegistry::loadTexture(std::string fileName)
     const std::string path = hostPath("Texturen\\" + fileName);
     if (bitmap->read(path.c_str(), 1) != 1 || !isUploadable(*bitmap)) {
         std::cout << "Datei nicht gefunden" << std::flush;
-        reportUnreadableFile(path);
+        // Index 0 is the first texture that did load: the caller draws with
+        // that one instead.
+        reportUnusableFile(path, "missing or not a 24-bit BMP; another texture stands in");
         return 0;
     }
 

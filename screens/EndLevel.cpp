@@ -2,6 +2,7 @@
 
 #include "actors/Camera.h"
 #include "actors/Player.h"
+#include "app/FileReport.h"
 #include "app/GameRegistry.h"
 #include "app/Paths.h"
 #include "render/BitmapText.h"
@@ -18,6 +19,7 @@ const char *const kFanfare = "Sounds\\youvdunnit.wav";
 // quietly), and source 1 keeps no buffer.
 const char *const kUnusedSound = "";
 const char *const kFileError = "Unable to open file";
+const char *const kNotReadable = "missing or not a regular file; the table starts afresh";
 const char *const kRoomTextures[] = {"Floor.bmp", "Metal.bmp", "Brick.bmp"};
 const SbVec3f kHeroPlace(5.0f, 1.0f, 5.0f);
 // Table placement, in pixels: lines start left of the viewport centre and
@@ -26,10 +28,13 @@ constexpr int kTableLeftOfCentre = 108 + 60;
 constexpr int kLineSpacing = 30;
 constexpr int kHalfLineSpacing = 15;
 
-void reportFileError()
+// The game's own text on standard output, and the file named on standard
+// error (once a run, as the table is re-read every frame).
+void reportFileError(const std::string &path, const char *problem)
 {
     std::fputs(kFileError, stdout);
     std::fflush(stdout);
+    reportUnusableFile(path, problem);
 }
 } // namespace
 
@@ -48,10 +53,10 @@ void EndLevel::enterPlayTime()
     const std::string &path = highScoreFile();
     HighScoreTable::Lines lines;
     if (!HighScoreTable::readTable(path, lines))
-        reportFileError();
+        reportFileError(path, kNotReadable);
     lines = HighScoreTable::withEntry(lines, GameRegistry::getPlayTime(), GameRegistry::getNickname());
     if (!HighScoreTable::writeTable(path, lines))
-        reportFileError();
+        reportFileError(path, "cannot be rewritten; the old table stays and this time is not entered");
 }
 
 void EndLevel::loadTextures()
@@ -77,8 +82,9 @@ void EndLevel::drawEntities() { player->drawVictory(); }
 void EndLevel::drawOverlay()
 {
     HighScoreTable::Lines lines;
-    if (!HighScoreTable::readTable(highScoreFile(), lines))
-        reportFileError();
+    const std::string &path = highScoreFile();
+    if (!HighScoreTable::readTable(path, lines))
+        reportFileError(path, kNotReadable);
     const OverlayViewport screen = beginOverlay();
     glColor3f(1.0f, 1.0f, 1.0f);
     const int left = int(screen.width / 2.0f - kTableLeftOfCentre);

@@ -58,18 +58,20 @@ std::string entryLine(QTime time, const std::string &nickname);
 
 // The table with the new entry: a table with fewer than two lines starts afresh
 // from two empty header lines; then the entry is inserted (compared
-// as entryLine writes its time), the table cut to kMaxLines lines and the
-// entries numbered 1 to 9.
+// as entryLine writes its time; a time cut to 9:59:59 goes below the stored
+// 9:59:59 entries, as it may be the longer run), the table cut to kMaxLines
+// lines and the entries numbered 1 to 9.
 Lines withEntry(Lines lines, QTime time, const std::string &nickname);
 
 // The file content: lines joined by line ends, none after the last.
 std::string tableText(const Lines &lines);
 
 // Replaces the file atomically: the text is written to a temporary file
-// beside it, flushed to disk and renamed into place, so that a crash, a
-// kill or a full disk leaves either the old table or the new one. False
-// when the file could not be replaced; the old table is then untouched and
-// the temporary file removed.
+// beside it ("<path>.<pid>.tmp"), flushed to disk and renamed into place,
+// so that a crash, a kill or a full disk leaves either the old table or the
+// new one. A successful rewrite also removes the temporary files of earlier
+// writers that were killed. False when the file could not be replaced; the
+// old table is then untouched and the temporary file removed.
 bool writeTable(const std::string &path, const Lines &lines);
 
 } // namespace HighScoreTable

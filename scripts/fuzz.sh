@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Builds the image readers' libFuzzer targets with clang in build-fuzz and
-# runs each for SECONDS (default 60) from the generated seed corpus. The
-# growing corpus stays in build-fuzz/corpus/<target>; crashes land in
-# build-fuzz/artifacts/ and make the script fail.
-#   scripts/fuzz.sh [SECONDS]
+# Builds the libFuzzer targets of the file readers with clang in build-fuzz
+# and runs each for SECONDS (default 60) from the generated seed corpus:
+# the image readers (bmp, metaimage) and the text readers (colorramp,
+# highscore, inputscript; the level scripts in tests/levels seed the last).
+# The growing corpus stays in build-fuzz/corpus/<target>; crashes land in
+# build-fuzz/artifacts/ and make the script fail. Each run ends with
+# libFuzzer's statistics (stat::number_of_executed_units: executions).
+#   scripts/fuzz.sh [SECONDS] [TARGET ...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-60}
+shift $(($# > 0 ? 1 : 0))
+TARGETS=${*:-bmp metaimage colorramp highscore inputscript}
 BUILD_DIR=build-fuzz
 
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
@@ -14,14 +19,15 @@ if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 fi
 # Only the fuzz targets: the rest of the game is not needed here.
-cmake --build "$BUILD_DIR" --target fuzz_bmp fuzz_metaimage fuzz_seeds
+cmake --build "$BUILD_DIR" -j2 --target fuzz_seeds $(for t in $TARGETS; do echo "fuzz_$t"; done)
 
 SEEDS="$BUILD_DIR/seeds"
 "$BUILD_DIR/tools/fuzz/fuzz_seeds" "$SEEDS"
+cp tests/levels/*.play "$SEEDS/inputscript/"
 mkdir -p "$BUILD_DIR/artifacts"
 
 status=0
-for target in bmp metaimage; do
+for target in $TARGETS; do
   corpus="$BUILD_DIR/corpus/$target"
   mkdir -p "$corpus"
   echo "== fuzz_$target for ${SECONDS_EACH}s"

@@ -39,7 +39,7 @@ TEST(InputScript, RejectsBadLinesNamingTheLine)
         {"0 jump\n", "line 1: unknown event 'jump'"},
         {"0 key W\n", "line 1: expected 'down' or 'up' after 'key'"},
         {"0 wheel 1.5\n", "line 1: expected a whole number of wheel notches (at most 1000) or DELTA/120"},
-        {"0 wheel 1001\n", "line 1: expected a whole number of wheel notches (at most 1000) or DELTA/120"},
+        {"0 wheel -1001\n", "line 1: expected a whole number of wheel notches (at most 1000) or DELTA/120"},
         {"0 mouse at 2 0\n", "line 1: expected 'mouse at DX DY', each -1, 0 or 1"},
         {"0 mouse left x0\n", "line 1: bad repeat count 'x0' (x1 to x10000)"},
         {"0 mouse left x10001\n", "line 1: bad repeat count 'x10001' (x1 to x10000)"},

@@ -1,16 +1,21 @@
 // Real windows driven by real Qt events: the nickname window and the game
 // window, wired to a world that records what reaches it.
+// GLEW before anything that brings in Qt's GL headers.
+#include "render/GL.h"
+
 #include "app/FrameSchedule.h"
 #include "app/GameRegistry.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
 #include "app/WorldProxy.h"
+#include "actors/Camera.h"
 #include "actors/Player.h"
 #include "support/Application.h"
 #include "support/RecordingWorld.h"
 #include "world/TestLevel.h"
 
 #include <QCursor>
+#include <QFocusEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +26,8 @@
 #include <algorithm>
 #include <string>
 #include <gtest/gtest.h>
+#include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -205,6 +212,23 @@ TEST_F(GameWindowTest, ButtonsAndWheelReachTheWorld)
     EXPECT_EQ(world.count("wheelTurned -120"), 1);
 }
 
+TEST_F(GameWindowTest, LosingTheFocusReleasesWhatIsHeld)
+{
+    QTest::keyPress(window, Qt::Key_W);
+    QTest::mousePress(window, Qt::RightButton);
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(window, &out);
+    EXPECT_EQ(world.count("keyReleased 87 0"), 1);
+    EXPECT_EQ(world.count("mouseButton 2 0"), 1);
+
+    // Back and away again with nothing held: nothing more is released.
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(window, &in);
+    QApplication::sendEvent(window, &out);
+    EXPECT_EQ(world.count("keyReleased"), 1);
+    EXPECT_EQ(world.count("mouseButton 2 0"), 1);
+}
+
 TEST_F(GameWindowTest, PlayTimeAdvancesInWholeSecondsWhileFramesArePainted)
 {
     ASSERT_TRUE(waitFor([&] { return window->getPlayTime() >= QTime(0, 0, 1); }, 2500));
@@ -299,4 +323,83 @@ TEST_F(WindowTest, SlowRepaintsKeepFiftyStepsASecond)
     EXPECT_LE(walked(from, to), distance[size_t(steps + 2)]) << walkReport;
     // And repaints were slow: far fewer repaints than steps.
     EXPECT_LT(repaints, 2 * (10 + steps) / 3);
+}
+
+namespace {
+bool finite(SbVec3f v) { return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]); }
+} // namespace
+
+TEST_F(WindowTest, OddSizesWindowKeysAndFocusLeaveNoGlErrorAndAFiniteCamera)
+{
+    TestLevel level;
+    level.build = buildFloor;
+    level.place = placeHero;
+    WorldProxy levelProxy(&level);
+    GameRegistry::setWorlds({&level});
+    GameRegistry::setWorldProxy(&levelProxy);
+    auto *window = new QtFenster(&levelProxy);
+    window->resize(320, 240);
+    int repaints = 0;
+    std::vector<GLenum> errors;
+    auto collectErrors = [&errors] {
+        for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
+            errors.push_back(error);
+    };
+    window->setRepaintHook([&] {
+        ++repaints;
+        collectErrors();
+    });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_TRUE(waitFor([&] { return repaints > 0; }));
+
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    struct Row {
+        const char *name;
+        std::function<void()> act;
+    };
+    const Row rows[] = {
+        {"1 x 1", [&] { window->resize(1, 1); }},
+        {"back to 320 x 240", [&] { window->resize(320, 240); }},
+        {"zero height", [&] { window->resize(320, 0); }},
+        {"minimised and back", [&] { window->showMinimized(); QTest::qWait(50); window->showNormal(); }},
+        {"F1 to F4 in quick succession",
+         [&] {
+             for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F1, Qt::Key_F3})
+                 QTest::keyClick(window, key);
+         }},
+        {"focus lost and back while walking",
+         [&] {
+             QTest::keyPress(window, Qt::Key_W);
+             QApplication::sendEvent(window, &focusOut);
+             QApplication::sendEvent(window, &focusIn);
+         }},
+        // Qt paints no window of zero height, so the world is drawn into a
+        // viewport of zero height directly, as a minimised window's resize
+        // would leave it.
+        {"a frame drawn into a zero-height viewport",
+         [&] {
+             window->makeCurrent();
+             levelProxy.resize(320, 0);
+             levelProxy.paint();
+             collectErrors();
+             levelProxy.resize(window->width(), window->height());
+             window->doneCurrent();
+         }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        errors.clear();
+        const int before = repaints;
+        row.act();
+        waitFor([&] { return repaints > before + 2; }, 500);
+        EXPECT_TRUE(errors.empty()) << "GL error 0x" << std::hex << (errors.empty() ? 0 : errors[0]);
+        const Camera *camera = level.getCamera();
+        EXPECT_TRUE(finite(camera->getPosition()));
+        EXPECT_TRUE(std::isfinite(camera->getDistance()) && std::isfinite(camera->getPitch()) &&
+                    std::isfinite(camera->getHeading()));
+        EXPECT_TRUE(finite(level.getPlayer()->getPosition()));
+    }
+    EXPECT_FALSE(level.getPlayer()->isMovingForward()); // the focus loss let go of W
 }

@@ -1,4 +1,5 @@
 #include "app/WarningBox.h"
+#include "render/ColorRamp.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "render/GLSL.h"
@@ -17,7 +18,8 @@ struct Warning {
     std::string caption, text;
 };
 
-// Records warning boxes instead of showing them; restores the real box.
+// Records warning boxes instead of showing them; afterwards warnings go to
+// standard error, as everywhere in the tests.
 class WarningRecorder {
 public:
     WarningRecorder()
@@ -26,7 +28,7 @@ public:
             warnings.push_back({caption, text});
         });
     }
-    ~WarningRecorder() { setWarningBoxHook(nullptr); }
+    ~WarningRecorder() { sendWarningsToStandardError(); }
     std::vector<Warning> warnings;
 };
 
@@ -110,34 +112,42 @@ TEST_F(ComicStyleTest, RampIsLoadedOnceAndBoundOnItsOwnUnit)
     EXPECT_EQ(active, GL_TEXTURE0);
 }
 
-TEST_F(ComicStyleTest, MissingRampWarnsOnceAndKeepsAnEmptyTexture)
+TEST_F(ComicStyleTest, AMissingOrCorruptRampWarnsOnceThenTheBuiltInRampStandsIn)
 {
+    struct Row {
+        const char *color;
+        const char *content; // null: no file
+        const char *warning;
+        const char *line; // on standard error
+    };
+    const Row rows[] = {
+        {"red", nullptr, "Could not find the texture file for color:red", "tex/red.txt: missing"},
+        {"blue", "0 0 0 0.5 0 0 0.8 0.1 0.1 1 0.3\n", "Texture file corrupt for color:blue", "tex/blue.txt: corrupt"},
+        {"green", "BM\x36\x00\x00", "Texture file corrupt for color:green", "tex/green.txt: corrupt"},
+    };
     std::filesystem::create_directories(dir.path() + "/tex");
     ScopedWorkingDirectory cwd(dir.path());
-    WarningRecorder recorder;
-    ComicStyle style;
-    testing::internal::CaptureStderr();
-    style.setColor("red");
-    style.setColor("red");
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.color);
+        if (row.content)
+            dir.write(std::string("tex/") + row.color + ".txt", row.content);
+        WarningRecorder recorder;
+        ComicStyle style;
+        testing::internal::CaptureStderr();
+        style.setColor(row.color);
+        style.setColor(row.color);
+        const std::string errors = testing::internal::GetCapturedStderr();
 
-    // Where the game looked goes to standard error, beside the box.
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "torchhero: missing file tex/red.txt\n");
-    ASSERT_EQ(recorder.warnings.size(), 1u);
-    EXPECT_EQ(recorder.warnings[0].caption, "An Error occured");
-    EXPECT_EQ(recorder.warnings[0].text, "Could not find the texture file for color:red");
-    EXPECT_NE(style.rampTexture("red"), 0u);
-    EXPECT_EQ(binding(GL_TEXTURE0 + ComicStyle::kRampUnit, GL_TEXTURE_BINDING_1D), GLint(style.rampTexture("red")));
-}
-
-TEST_F(ComicStyleTest, CorruptRampWarnsWithTheColourName)
-{
-    dir.write("tex/blue.txt", "0 0 0 0.5 0 0 0.8 0.1 0.1 1 0.3\n");
-    ScopedWorkingDirectory cwd(dir.path());
-    WarningRecorder recorder;
-    ComicStyle style;
-    style.setColor("blue");
-    ASSERT_EQ(recorder.warnings.size(), 1u);
-    EXPECT_EQ(recorder.warnings[0].text, "Texture file corrupt for color:blue");
+        ASSERT_EQ(recorder.warnings.size(), 1u);
+        EXPECT_EQ(recorder.warnings[0].caption, "An Error occured");
+        EXPECT_EQ(recorder.warnings[0].text, row.warning);
+        EXPECT_NE(errors.find(row.line), std::string::npos) << errors;
+        const GLuint texture = style.rampTexture(row.color);
+        EXPECT_EQ(binding(GL_TEXTURE0 + ComicStyle::kRampUnit, GL_TEXTURE_BINDING_1D), GLint(texture));
+        const std::array<float, 12> texels = rampTexels(texture);
+        for (size_t i = 0; i < texels.size(); ++i)
+            EXPECT_NEAR(texels[i], ColorRamp::kBuiltIn[i], 1.0f / 255) << i;
+    }
 }
 
 TEST_F(ComicStyleTest, FirstEnableBuildsWithoutBindingLaterOnesBind)
@@ -197,4 +207,45 @@ TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThem)
     EXPECT_EQ(unit, ComicStyle::kTextureUnit);
     glGetUniformiv(program->getHandle(), program->getUniformLocation("ramp"), &unit);
     EXPECT_EQ(unit, ComicStyle::kRampUnit);
+}
+
+TEST_F(ComicStyleTest, AShaderThatDoesNotBuildLeavesTheFixedPipelineDrawing)
+{
+    const std::string vertex = "#version 120\nvoid main() { gl_Position = ftransform(); }\n";
+    const std::string fragment = "#version 120\nvoid main() { gl_FragColor = vec4(1.0); }\n";
+    struct Row {
+        const char *name;
+        const char *vertex; // null: no file
+        const char *fragment;
+        const char *line; // on standard error
+    };
+    const Row rows[] = {
+        {"vertex shader missing", nullptr, fragment.c_str(), "comic.vs: missing"},
+        {"fragment shader empty", vertex.c_str(), "", "comic.fs: empty"},
+        {"fragment shader of random bytes", vertex.c_str(), "\x8f\x01 {{ \x7f", "comic.fs: does not compile"},
+        {"vertex and fragment swapped", fragment.c_str(), vertex.c_str(), "comic.vs: "},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir files;
+        if (row.vertex)
+            files.write("comic.vs", row.vertex);
+        files.write("comic.fs", row.fragment);
+        ScopedWorkingDirectory cwd(files.path());
+        ComicStyle style;
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        style.enable();
+        style.enable();
+        const std::string errors = testing::internal::GetCapturedStderr();
+        testing::internal::GetCapturedStdout();
+
+        EXPECT_FALSE(style.getProgram()->isLinked());
+        EXPECT_NE(errors.find(row.line), std::string::npos) << errors;
+        GLint current = -1;
+        glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+        EXPECT_EQ(current, 0);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+        style.disable();
+    }
 }

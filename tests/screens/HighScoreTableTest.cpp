@@ -86,8 +86,9 @@ TEST(HighScoreTable, NewTimesGoInTheirPlace)
          "HIGH SCORES\r\n#\r\n1      0:05:00      Ann\r\n", QTime(0, 6, 0), "Zed",
          "HIGH SCORES\n#" + entry(1, "0:05:00", "Ann") + entry(2, "0:06:00", "Zed")},
         {"ten hours", kHeader, QTime(10, 20, 0), "Zed", std::string(kHeader) + entry(1, "9:59:59", "Zed")},
-        {"past ten hours ties with 9:59:59", slowest.c_str(), QTime(23, 59, 59),
-         "Zed", std::string(kHeader) + entry(1, "9:59:59", "Zed") + entry(2, "9:59:59", "Ann")},
+        // Cut to 9:59:59, the run may be the longer one: it goes below.
+        {"past ten hours goes below a stored 9:59:59", slowest.c_str(), QTime(23, 59, 59),
+         "Zed", std::string(kHeader) + entry(1, "9:59:59", "Ann") + entry(2, "9:59:59", "Zed")},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,6 +1,7 @@
 #include "support/Application.h"
 
 #include "app/Startup.h"
+#include "app/WarningBox.h"
 #include "render/BitmapText.h"
 
 
@@ -13,6 +14,8 @@ QApplication *ensureApplication()
         static char name[] = "tests";
         static char *argv[] = {name, nullptr};
         app = new QApplication(argc, argv);
+        // A test never waits on a warning box.
+        sendWarningsToStandardError();
         initBitmapFont();
     }
     return app;

@@ -9,8 +9,11 @@
 // one white texel, so `tex` is always safe to multiply with.
 #include "Generators.h"
 
+#include "render/ColorRamp.h"
+
 #include <cstdio>
 #include <fstream>
+#include <string>
 
 namespace {
 
@@ -91,14 +94,6 @@ void main()
 }
 )";
 
-// Ramp "red": four warm steps from a dim brown to a candle-lit white. Texel
-// 0 is kept well above black so that the far parts of a level stay
-// readable; the warm bias stands in for the torch's orange light.
-const char *const kRedRamp = "0.20 0.14 0.13\n"
-                             "0.46 0.36 0.31\n"
-                             "0.76 0.64 0.54\n"
-                             "1.00 0.93 0.82\n";
-
 bool writeText(const std::string &path, const char *text)
 {
     std::ofstream out(path);
@@ -119,4 +114,15 @@ bool writeShaders(const std::string &root)
     return ok;
 }
 
-bool writeColorRamps(const std::string &root) { return writeText(root + "/tex/red.txt", kRedRamp); }
+// Ramp "red" is the game's built-in one, written as the game reads it.
+bool writeColorRamps(const std::string &root)
+{
+    std::string text;
+    char number[16];
+    for (int i = 0; i < ColorRamp::kFloats; ++i) {
+        std::snprintf(number, sizeof number, "%.2f", double(ColorRamp::kBuiltIn[size_t(i)]));
+        text += number;
+        text += i % 3 == 2 ? "\n" : " ";
+    }
+    return writeText(root + "/tex/red.txt", text.c_str());
+}

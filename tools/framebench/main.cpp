@@ -16,6 +16,7 @@
 // records the static faces in unit tiles, as the game drew them before.
 #include "app/GameRegistry.h"
 #include "app/Startup.h"
+#include "app/WarningBox.h"
 #include "app/WorldProxy.h"
 #include "geometry/Surface.h"
 #include "render/BitmapText.h"
@@ -205,6 +206,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: framebench [--frames N] [--size WxH] [--tiled] [world index...]\n");
         return 2;
     }
+    // A benchmark never waits on a warning box: warnings go to standard error.
+    sendWarningsToStandardError();
     GameObjects game = createGameObjects();
     requestCompatibilityContext();
     QApplication application(argc, argv);

@@ -9,6 +9,7 @@
 #include "app/GameRegistry.h"
 #include "app/QtFenster.h"
 #include "app/Startup.h"
+#include "app/WarningBox.h"
 #include "render/BitmapText.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@
 int main(int argc, char **argv)
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    // A benchmark never waits on a warning box: warnings go to standard error.
+    sendWarningsToStandardError();
     GameObjects game = createGameObjects();
     requestCompatibilityContext();
     QApplication application(argc, argv);

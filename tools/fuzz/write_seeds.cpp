@@ -1,7 +1,10 @@
-// Writes the seed corpus of the fuzz targets: DIR/bmp/<name> and
-// DIR/metaimage/<name> (header, NUL, raw bytes).
+// Writes the seed corpus of the fuzz targets: DIR/bmp/<name>,
+// DIR/metaimage/<name> (header, NUL, raw bytes), DIR/colorramp/<name>,
+// DIR/highscore/<name> and DIR/inputscript/<name>.
 #include "tools/fuzz/SeedCorpus.h"
+#include "tools/fuzz/TextSeeds.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +34,17 @@ int main(int argc, char **argv)
         ok &= writeSeed(root / "bmp" / name, bytes);
     for (const auto &[name, seed] : seeds::metaSeeds())
         ok &= writeSeed(root / "metaimage" / name, seeds::encodeMeta(seed));
+    const std::pair<const char *, seeds::Texts> texts[] = {{"colorramp", seeds::colorRampSeeds()},
+                                                           {"highscore", seeds::highScoreSeeds()},
+                                                           {"inputscript", seeds::inputScriptSeeds()}};
+    for (const auto &[target, corpus] : texts) {
+        std::filesystem::create_directories(root / target);
+        for (const auto &[name, text] : corpus) {
+            std::string file = name;
+            std::replace(file.begin(), file.end(), ' ', '-');
+            ok &= writeSeed(root / target / file, seeds::Bytes(text.begin(), text.end()));
+        }
+    }
     if (!ok)
         std::fprintf(stderr, "fuzz_seeds: cannot write into %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -2,7 +2,8 @@
 // frame by frame, and prints a trace of what happened:
 //
 //   playtest [--world N] [--frames N] [--positions N] [--nickname NAME]
-//            [--play-time h:mm:ss] SCRIPT
+//            [--play-time h:mm:ss] [--all-worlds] SCRIPT
+//   playtest [--world N] [--frames N] [--all-worlds] --random SEED
 //
 // --positions N adds a line with the hero's position and state (and each
 // Didud's) every N frames, for working out a route. The trace names the
@@ -24,6 +25,15 @@
 // script: the same script always gives the same trace. The trace is the
 // one the game window writes with --trace (app/GameTracer.h), so a run
 // recorded in the window (--record) plays here to the same lines.
+//
+// --random SEED plays a reproducible random stream of keys, mouse moves,
+// buttons and wheel turns instead of a script (RandomInput.h), refilling
+// the lives so that the world keeps being played rather than ending in the
+// game-over screen. --all-worlds runs the frames in every world from --world
+// on, switching as the game does. After every frame each actor's position
+// and the camera must be finite: the first value that is not ends the run
+// with status 3, naming the frame and the seed. Warnings that the game
+// shows in a box go to standard error here; nothing waits on a dialog.
 #include "actors/AudioDevice.h"
 #include "actors/Didud.h"
 #include "actors/Player.h"
@@ -31,18 +41,22 @@
 #include "app/GameRegistry.h"
 #include "app/GameTracer.h"
 #include "app/InputScript.h"
+#include "app/PlayClock.h"
 #include "app/QtNameEntry.h"
 #include "app/ScriptPlayer.h"
+#include "app/WarningBox.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
 #include "render/BitmapText.h"
 #include "render/GlewInit.h"
 #include "render/OffscreenTarget.h"
+#include "RandomInput.h"
 #include "world/Level.h"
 
 #include <QApplication>
 #include <QString>
 #include <QTime>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,7 +70,10 @@ constexpr int kFramesPerSecond = 50;
 // Largest framebuffer side --size accepts, in pixels.
 constexpr int kMaxSide = 4096;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
-                           "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] SCRIPT\n";
+                           "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] [--all-worlds] "
+                           "SCRIPT | --random SEED\n";
+// The lives a random run keeps topping up to.
+constexpr int kRandomRunLives = 3;
 const char *const kPlayTimeFormat = "h:mm:ss";
 
 struct Options {
@@ -70,6 +87,9 @@ struct Options {
     int height = kHeight;
     std::string screenshot;
     std::string script;
+    bool random = false;
+    std::uint64_t seed = 0;
+    bool allWorlds = false;
 };
 
 bool parseOptions(int argc, char **argv, Options &options)
@@ -92,12 +112,20 @@ bool parseOptions(int argc, char **argv, Options &options)
                 return false;
         } else if (!std::strcmp(argv[i], "--screenshot") && i + 1 < argc)
             options.screenshot = argv[++i];
+        else if (!std::strcmp(argv[i], "--random") && i + 1 < argc) {
+            char *end = nullptr;
+            options.seed = std::strtoull(argv[++i], &end, 10);
+            options.random = true;
+            if (*end != '\0')
+                return false;
+        } else if (!std::strcmp(argv[i], "--all-worlds"))
+            options.allWorlds = true;
         else if (argv[i][0] != '-' && options.script.empty())
             options.script = argv[i];
         else
             return false;
     }
-    return !options.script.empty() && options.frames >= 0 && options.drawEvery >= 1;
+    return options.script.empty() == options.random && options.frames >= 0 && options.drawEvery >= 1;
 }
 
 void printPosition(long frame)
@@ -118,6 +146,67 @@ void printPosition(long frame)
                         place[2], didud->getHeading());
         }
 }
+
+int indexOf(const std::vector<World *> &worlds, World *world)
+{
+    for (size_t i = 0; i < worlds.size(); ++i)
+        if (worlds[i] == world)
+            return int(i);
+    return -1;
+}
+
+// Plays the frames: in the start world, or with --all-worlds in every world
+// from there on. Returns the exit status: 0, or 3 for a value that is not
+// finite.
+int play(const Options &options, const InputScript &script, GameObjects &game, GameTracer &tracer, long &frame)
+{
+    QTime playTime = GameRegistry::getPlayTime();
+    ScriptPlayer player(script.events);
+    RandomInput randomInput(options.seed);
+    std::vector<long> framesIn(game.worlds.size(), 0);
+    const int lastWorld = options.allWorlds ? int(game.worlds.size()) - 1 : options.world;
+    for (int world = options.world; world <= lastWorld; ++world) {
+        if (world != options.world) {
+            game.proxy->setWorld(game.worlds[size_t(world)]);
+            tracer.enteredInTurn(frame);
+        }
+        for (long end = frame + options.frames; frame < end; ++frame) {
+            player.applyDue(frame, *game.proxy);
+            if (options.random) {
+                randomInput.sendFrame(*game.proxy);
+                if (GameRegistry::getLives() < kRandomRunLives)
+                    GameRegistry::setLives(kRandomRunLives);
+            }
+            const int index = indexOf(game.worlds, GameRegistry::currentWorld());
+            if (index >= 0)
+                ++framesIn[size_t(index)];
+            if ((frame + 1) % options.drawEvery == 0)
+                game.proxy->paint();
+            else
+                game.proxy->stepWithoutDrawing();
+            if ((frame + 1) % kFramesPerSecond == 0) {
+                playTime = PlayClock::advance(playTime, 1); // as the window does, stopping at 23:59:59
+                GameRegistry::setPlayTime(playTime);
+            }
+            tracer.observe(frame + 1);
+            if (options.positions > 0 && (frame + 1) % options.positions == 0)
+                printPosition(frame + 1);
+            if (const std::string bad = firstNonFiniteValue(); !bad.empty()) {
+                std::fprintf(stderr, "playtest: frame %ld in world %d: %s is not finite (seed %llu)\n", frame + 1,
+                             indexOf(game.worlds, GameRegistry::currentWorld()), bad.c_str(),
+                             static_cast<unsigned long long>(options.seed));
+                return 3;
+            }
+        }
+    }
+    if (options.random || options.allWorlds) {
+        std::printf("frames in worlds:");
+        for (size_t i = 0; i < framesIn.size(); ++i)
+            std::printf(" %zu:%ld", i, framesIn[i]);
+        std::printf("\n");
+    }
+    return 0;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -132,11 +221,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "playtest: bad play time '%s' (expected h:mm:ss)\n", options.playTime.c_str());
         return 2;
     }
-    const InputScript script = loadInputScript(options.script);
+    const InputScript script = options.random ? InputScript() : loadInputScript(options.script);
     if (!script.error.empty()) {
         std::fprintf(stderr, "playtest: %s: %s\n", options.script.c_str(), script.error.c_str());
         return 1;
     }
+    sendWarningsToStandardError();
 
     GameObjects game = createGameObjects();
     if (options.world < 0 || size_t(options.world) >= game.worlds.size()) {
@@ -155,28 +245,15 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    QTime playTime = startTime;
-    GameRegistry::setPlayTime(playTime);
+    GameRegistry::setPlayTime(startTime);
     game.proxy->initializeGL();
     game.proxy->resize(options.width, options.height);
     GameTracer tracer(game.worlds, stdout);
     tracer.observe(0);
-
-    ScriptPlayer player(script.events);
     long frame = 0;
-    for (; frame < options.frames; ++frame) {
-        player.applyDue(frame, *game.proxy);
-        if ((frame + 1) % options.drawEvery == 0)
-            game.proxy->paint();
-        else
-            game.proxy->stepWithoutDrawing();
-        if ((frame + 1) % kFramesPerSecond == 0) {
-            playTime = playTime.addSecs(1);
-            GameRegistry::setPlayTime(playTime);
-        }
-        tracer.observe(frame + 1);
-        if (options.positions > 0 && (frame + 1) % options.positions == 0)
-            printPosition(frame + 1);
+    if (const int status = play(options, script, game, tracer, frame); status != 0) {
+        closeAudio();
+        return status;
     }
 
     if (!options.screenshot.empty() && !target.grab().save(QString::fromStdString(options.screenshot))) {

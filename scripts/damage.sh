@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Damaged-file matrix: for each file of the run directory in turn, and for
+# each damage (removed, emptied, 4 KB of random bytes, a valid file of the
+# wrong kind), plays every world's set-up and FRAMES frames of random input
+# in a copy of the run directory. Fails on a crash, a hang, a sanitizer
+# report, or a damaged file the game reads without naming it on standard
+# error. Exceptions to the naming rule: HighScore.hs is named only when it
+# is missing (any other content is a table to the game, rewritten in its
+# format), and Texturen/Hero.ico is read only by the windows, through Qt's
+# icon loader, which falls back to the default icon without a message.
+#   scripts/damage.sh [--build DIR] [--files "PATH ..."] [--world N] [--frames N] [--jobs N]
+# Defaults: the sanitized build (build-sanitize), every file, all worlds
+# (--world N plays that one world only), 100 frames, two runs at a time.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+BUILD_DIR=build-sanitize
+FILES=
+WORLD=all
+FRAMES=100
+JOBS=2
+# Time limit per run, seconds.
+LIMIT=600
+# Size of the random-bytes damage, bytes.
+RANDOM_BYTES=4096
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --build) BUILD_DIR=$2; shift 2 ;;
+    --files) FILES=$2; shift 2 ;;
+    --world) WORLD=$2; shift 2 ;;
+    --frames) FRAMES=$2; shift 2 ;;
+    --jobs) JOBS=$2; shift 2 ;;
+    *) echo "usage: scripts/damage.sh [--build DIR] [--files LIST] [--world N] [--frames N] [--jobs N]" >&2
+       exit 2 ;;
+  esac
+done
+BUILD_DIR=$(cd "$BUILD_DIR" && pwd) || exit 2
+DRIVER="$BUILD_DIR/tools/playtest/playtest"
+[ -x "$DRIVER" ] || { echo "damage: no playtest driver in $BUILD_DIR" >&2; exit 2; }
+[ -n "$FILES" ] || FILES=$(cd "$BUILD_DIR/run" && find . -type f ! -name '.*' | sed 's|^\./||' | sort)
+if [ "$WORLD" = all ]; then WORLD_ARGS=(--world 0 --all-worlds); else WORLD_ARGS=(--world "$WORLD"); fi
+
+source scripts/xvfb.sh
+export ALSOFT_DRIVERS=null LIBGL_ALWAYS_SOFTWARE=1
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:suppressions=$PWD/scripts/asan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A valid file of another kind than the one the game expects at $1.
+wrong_kind() {
+  case "$1" in
+    *.bmp) echo Sounds/jump.wav ;;
+    *.wav | *.ico | *.hs) echo Texturen/Lives.bmp ;;
+    comic.vs) echo comic.fs ;;
+    *) echo comic.vs ;;
+  esac
+}
+
+damage() { # dir file kind
+  case "$3" in
+    removed) rm -f "$1/$2" ;;
+    empty) : >"$1/$2" ;;
+    random) perl -e "srand(${#2}); print map { chr(int(rand(256))) } 1..$RANDOM_BYTES" >"$1/$2" ;;
+    wrong-kind) cp "$1/$(wrong_kind "$2")" "$1/$2" ;;
+  esac
+}
+
+must_be_named() { # file kind
+  case "$1" in
+    Texturen/Hero.ico) return 1 ;;
+    HighScore.hs) [ "$2" = removed ] ;;
+    *) return 0 ;;
+  esac
+}
+
+check_one() { # file kind
+  local file=$1 kind=$2 name
+  name=$(echo "$file-$kind" | tr '/' '_')
+  local dir="$work/$name"
+  cp -r "$BUILD_DIR/run" "$dir"
+  damage "$dir" "$file" "$kind"
+  (cd "$dir" && timeout -s KILL "$LIMIT" "$DRIVER" "${WORLD_ARGS[@]}" --frames "$FRAMES" --random 1 \
+     >"$work/$name.out" 2>"$work/$name.err")
+  local status=$? problem=
+  if [ "$status" -eq 137 ]; then problem="no end within ${LIMIT}s (hang?)"
+  elif grep -qE 'AddressSanitizer|runtime error' "$work/$name.err"; then problem="sanitizer report"
+  elif [ "$status" -ne 0 ]; then problem="exit status $status"
+  elif must_be_named "$file" "$kind" && ! grep -qF "$file: " "$work/$name.err"; then problem="not named on standard error"
+  fi
+  if [ -n "$problem" ]; then
+    { echo "FAIL $file $kind: $problem"; grep -m5 -E 'ERROR|runtime error|#[0-3] ' "$work/$name.err" | sed 's/^/    /'; } \
+      >"$work/verdict-$name"
+  else
+    echo "ok   $file $kind: $(grep -F "$file: " "$work/$name.err" | head -1)" >"$work/verdict-$name"
+  fi
+  rm -rf "$dir"
+}
+
+echo "damage: worlds ${WORLD_ARGS[*]}, $FRAMES frames each, driver $DRIVER"
+# Xvfb is a job of this shell too: wait for the runs by their pids.
+running=()
+for file in $FILES; do
+  for kind in removed empty random wrong-kind; do
+    while [ "${#running[@]}" -ge "$JOBS" ]; do
+      wait -n "${running[@]}"
+      alive=()
+      for pid in "${running[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done
+      running=("${alive[@]}")
+    done
+    check_one "$file" "$kind" &
+    running+=($!)
+  done
+done
+[ "${#running[@]}" -eq 0 ] || wait "${running[@]}"
+cat "$work"/verdict-*
+echo "damage: $(grep -c '^ok' "$work"/verdict-* | awk -F: '{s+=$2} END {print s}') handled, $(cat "$work"/verdict-* | grep -c '^FAIL') failed"
+! grep -q '^FAIL' "$work"/verdict-*
