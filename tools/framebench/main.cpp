@@ -14,6 +14,7 @@
 //
 // Defaults: 300 frames of each kind, 1024 x 768, every world. --tiled
 // records the static faces in unit tiles, as the game drew them before.
+#include "actors/AudioDevice.h"
 #include "app/GameRegistry.h"
 #include "app/Startup.h"
 #include "app/WarningBox.h"
@@ -239,5 +240,6 @@ int main(int argc, char **argv)
         benchmark(index, game.worlds[size_t(index)], options, *game.proxy);
     }
     std::printf("load average at the end: %s\n", loadAverage().c_str());
+    closeAudio();
     return 0;
 }

@@ -6,6 +6,7 @@
 //   framerate [seconds] [width height]
 //
 // Without a size the window opens at Qt's default size, as in the game.
+#include "actors/AudioDevice.h"
 #include "app/GameRegistry.h"
 #include "app/QtFenster.h"
 #include "app/Startup.h"
@@ -45,5 +46,7 @@ int main(int argc, char **argv)
                     elapsed, (frames - 1) / elapsed, window.width(), window.height());
         QCoreApplication::quit();
     });
-    return application.exec();
+    const int status = application.exec();
+    closeAudio();
+    return status;
 }
