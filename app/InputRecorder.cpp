@@ -13,25 +13,20 @@ void InputRecorder::add(long frame, InputEvent event)
     recorded.push_back(event);
 }
 
-void InputRecorder::keyPressed(long frame, int key)
+void InputRecorder::addKey(long frame, int key, InputEvent::Kind kind)
 {
-    if (inputKeyName(key)) {
-        InputEvent event;
-        event.kind = InputEvent::KeyDown;
-        event.key = key;
-        add(frame, event);
-    }
+    // Keys the script format has no name for never reach a level's rules.
+    if (!inputKeyName(key))
+        return;
+    InputEvent event;
+    event.kind = kind;
+    event.key = key;
+    add(frame, event);
 }
 
-void InputRecorder::keyReleased(long frame, int key)
-{
-    if (inputKeyName(key)) {
-        InputEvent event;
-        event.kind = InputEvent::KeyUp;
-        event.key = key;
-        add(frame, event);
-    }
-}
+void InputRecorder::keyPressed(long frame, int key) { addKey(frame, key, InputEvent::KeyDown); }
+
+void InputRecorder::keyReleased(long frame, int key) { addKey(frame, key, InputEvent::KeyUp); }
 
 void InputRecorder::mouseMoved(long frame, int x, int y, int centreX, int centreY)
 {

@@ -20,6 +20,7 @@ public:
 
 private:
     void add(long frame, InputEvent event);
+    void addKey(long frame, int key, InputEvent::Kind kind);
 
     std::vector<InputEvent> recorded;
 };
