@@ -19,8 +19,7 @@
 // trace must not change.
 //
 // The registry, the world list and the proxy are set up as start-up does;
-// the worlds draw into a small offscreen framebuffer (drawing must run: the
-// hero's restart after a death happens while it is drawn). The play time
+// the worlds draw into a small offscreen framebuffer. The play time
 // advances one second every 50 frames, so a run depends on nothing but its
 // script: the same script always gives the same trace. The trace is the
 // one the game window writes with --trace (app/GameTracer.h), so a run
@@ -30,7 +29,7 @@
 // buttons and wheel turns instead of a script (RandomInput.h), refilling
 // the lives so that the world keeps being played rather than ending in the
 // game-over screen. --all-worlds runs the frames in every world from --world
-// on, switching as the game does. After every frame each actor's position
+// on, switching to the next one itself after each. After every frame each actor's position
 // and the camera must be finite: the first value that is not ends the run
 // with status 3, naming the frame and the seed. Warnings that the game
 // shows in a box go to standard error here; nothing waits on a dialog.
