@@ -1,6 +1,6 @@
 // VOXA::Image / ImageBase<T>: geometry, addressing, bookkeeping and the
 // value operations.
-#include "TempDir.h"
+#include "support/Files.h"
 
 #include <imagebase>
 

@@ -1,7 +1,7 @@
 #include "app/GameRegistry.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
-#include "TestFiles.h"
+#include "support/Files.h"
 
 #include "imagebase"
 
@@ -72,10 +72,10 @@ TEST_F(TextureManager, FailedLoadKeepsItsImageButUsesNoIndex)
 TEST_F(TextureManager, BitmapsThatAreNotThreeBytesAPixelAreRefused)
 {
     TempDir dir;
-    std::filesystem::create_directories(dir.path() + "/Texturen");
-    writeBitmap(dir.path() + "/Texturen/grey.bmp", 16, 16, 1, 200);
-    writeBitmap(dir.path() + "/Texturen/alpha.bmp", 16, 16, 4, 200);
-    ScopedWorkingDirectory cwd(dir.path());
+    std::filesystem::create_directories(dir.dir() + "/Texturen");
+    writeBitmap(dir.dir() + "/Texturen/grey.bmp", 16, 16, 1, 200);
+    writeBitmap(dir.dir() + "/Texturen/alpha.bmp", 16, 16, 4, 200);
+    ScopedWorkingDirectory cwd(dir.dir());
     for (const char *name : {"grey.bmp", "alpha.bmp"}) {
         std::string printed;
         EXPECT_EQ(load(name, printed), 0u) << name;
@@ -100,11 +100,11 @@ TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
                                        x < kW / 2 ? (unsigned char)0 : (unsigned char)255});
         }
     TempDir dir;
-    std::filesystem::create_directories(dir.path() + "/Texturen");
+    std::filesystem::create_directories(dir.dir() + "/Texturen");
     VOXA::Bitmap bitmap;
     ASSERT_EQ(bitmap.create(kW, kH, 3, bgr.data()), 1);
-    ASSERT_EQ(bitmap.write((dir.path() + "/Texturen/odd.bmp").c_str()), 1);
-    ScopedWorkingDirectory cwd(dir.path());
+    ASSERT_EQ(bitmap.write((dir.dir() + "/Texturen/odd.bmp").c_str()), 1);
+    ScopedWorkingDirectory cwd(dir.dir());
 
     std::string printed;
     const unsigned int index = load("odd.bmp", printed);
