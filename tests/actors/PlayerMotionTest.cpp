@@ -9,19 +9,6 @@
 
 using PlayerMotion = HeroTest;
 
-TEST_F(PlayerMotion, StandingOnAFloorKeepsTheHeightAndStaysOnGround)
-{
-    auto floor = floorAt(0.0f);
-    auto hero = standingHero(*floor);
-    for (int i = 0; i < 50; ++i) {
-        ASSERT_TRUE(step(*hero, {floor.get()}));
-        ASSERT_EQ(hero->getPosition(), SbVec3f(50, 1, 50)) << "step " << i;
-        ASSERT_TRUE(hero->isOnGround());
-        ASSERT_FALSE(hero->isFalling());
-        ASSERT_FALSE(hero->isInAir());
-    }
-}
-
 TEST_F(PlayerMotion, WalkingSettlesAtOnePointZeroTwoAndRunningJustAboveThree)
 {
     Player hero(0, 1, 0);
