@@ -1,6 +1,5 @@
 // Hazardous planes: deadly to whatever touches them. No GL context.
 #include "TouchRecorder.h"
-#include "actors/Boulder.h"
 #include "geometry/HazardousSurface.h"
 
 #include <gtest/gtest.h>
@@ -26,15 +25,4 @@ TEST(HazardousSurfaceContact, KillsEveryKindOfActorWithoutPushingIt)
         EXPECT_EQ(actor.resolutions, 0);
         EXPECT_EQ(actor.getPosition(), SbVec3f(5, 1.5f, 5));
     }
-}
-
-TEST(HazardousSurfaceContact, ABoulderRollingIntoLavaStartsOver)
-{
-    HazardousSurface lava = lavaAt(1);
-    Boulder boulder(SbVec3f(5, 3, 5), 1.0f);
-    boulder.savePreviousPosition();
-    boulder.setPosition(SbVec3f(5, 1.5f, 5));
-    ASSERT_TRUE(lava.testCollision(&boulder));
-    lava.resolveCollision(&boulder);
-    EXPECT_EQ(boulder.getPosition(), SbVec3f(5, 3, 5));
 }
