@@ -121,20 +121,6 @@ TEST_F(LevelTest, FirstLevelGathersItsListsInScriptOrder)
     EXPECT_EQ(moving[0]->getPosition(), platform);
 }
 
-TEST_F(LevelTest, HeroStandsStillOnTheFloorFrameAfterFrame)
-{
-    start(buildRoom, SbVec3f(10, 3, 10));
-    Player *hero = level.getPlayer();
-    for (int i = 0; i < 20; ++i)
-        level.display();
-    EXPECT_EQ(hero->getPosition(), SbVec3f(10, 1, 10));
-    EXPECT_TRUE(hero->isOnGround());
-    for (int i = 0; i < 5; ++i) {
-        level.display();
-        EXPECT_EQ(hero->getPosition(), SbVec3f(10, 1, 10));
-    }
-}
-
 TEST_F(LevelTest, ActorsOutsideTheGridSkipTheStaticTest)
 {
     start(buildRoom);
