@@ -1,9 +1,11 @@
-// The level exit: who it lets finish the level, and that its pane shows
-// once from either side. (Where the pane stands: the levels' finish replays.)
+// What boundaries do to the actors touching them (push, kill, finish the
+// level), and that the exit's pane shows once from either side. (Where the
+// pane stands: the levels' finish replays.)
 #include "TouchRecorder.h"
 #include "app/GameRegistry.h"
 #include "app/WorldProxy.h"
 #include "geometry/EndCube.h"
+#include "geometry/HazardousSurface.h"
 #include "geometry/Surface.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
@@ -13,29 +15,42 @@
 
 #include <array>
 
-using EndCubeWorlds = GlContextTest;
+using BoundaryContact = GlContextTest;
 
-TEST_F(EndCubeWorlds, OnlyThePlayerFinishesTheLevel)
+TEST_F(BoundaryContact, WhatABoundaryDoesToWhoTouchesIt)
 {
     GameRegistry registry;
     RecordingWorld level, next;
     GameRegistry::setWorlds({&level, &next});
     WorldProxy proxy(GameRegistry::takeNextWorld());
     GameRegistry::setWorldProxy(&proxy);
-
+    Surface floor(SbVec3f(0, 1, 0), SbVec3f(10, 1, 0), SbVec3f(0, 1, 10));
+    HazardousSurface lava(SbVec3f(0, 1, 0), SbVec3f(10, 1, 0), SbVec3f(0, 1, 10));
     EndCube exit(SbVec3f(0, 0, 0));
-    TouchRecorder didud(false), hero(true);
-    ASSERT_TRUE(exit.testCollision(&didud));
-    exit.resolveCollision(&didud);
-    EXPECT_EQ(GameRegistry::currentWorld(), &level);
-    EXPECT_TRUE(next.calls.empty());
-    EXPECT_EQ(didud.resolutions, 0);
-
-    ASSERT_TRUE(exit.testCollision(&hero));
-    exit.resolveCollision(&hero);
-    EXPECT_EQ(GameRegistry::currentWorld(), &next);
+    const struct {
+        const char *name;
+        Boundary *boundary;
+        bool player;
+        int resolutions, kills;
+        bool finished;
+    } rows[] = {
+        {"a surface pushes the hero out", &floor, true, 1, 0, false},
+        {"and a Didud", &floor, false, 1, 0, false},
+        {"lava kills the hero without pushing", &lava, true, 0, 1, false},
+        {"and a Didud", &lava, false, 0, 1, false},
+        {"the exit lets no Didud finish", &exit, false, 0, 0, false},
+        {"the hero finishes the level there", &exit, true, 0, 0, true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        TouchRecorder actor(row.player);
+        ASSERT_TRUE(row.boundary->testCollision(&actor));
+        row.boundary->resolveCollision(&actor);
+        EXPECT_EQ(actor.resolutions, row.resolutions);
+        EXPECT_EQ(actor.kills, row.kills);
+        EXPECT_EQ(GameRegistry::currentWorld(), row.finished ? &next : &level);
+    }
     EXPECT_EQ(next.calls, std::vector<std::string>{"initialize"});
-    EXPECT_EQ(hero.resolutions, 0);
     GameRegistry::setWorldProxy(nullptr);
 }
 
@@ -72,7 +87,7 @@ std::array<GLubyte, 4> paneSeen(bool turned)
 }
 } // namespace
 
-TEST_F(EndCubeWorlds, ThePaneShowsOnceInTranslucentRedFromEitherSide)
+TEST_F(BoundaryContact, ThePaneShowsOnceInTranslucentRedFromEitherSide)
 {
     for (bool turned : {false, true}) {
         const auto rgba = paneSeen(turned);
