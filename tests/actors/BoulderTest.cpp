@@ -29,14 +29,6 @@ bool rollOnSlope(Boulder &boulder)
 
 // A ball of radius 1 resting on the slope above x = 15.
 SbVec3f restingOnSlope() { return SbVec3f(15, 7.5f, 0) + kSlopeNormal; }
-
-// Places the boulder as if one step had taken it from `from` to `to`.
-void stepped(Boulder &boulder, SbVec3f from, SbVec3f to)
-{
-    boulder.setPosition(from);
-    boulder.savePreviousPosition();
-    boulder.setPosition(to);
-}
 } // namespace
 
 using BoulderTest = HeroTest;

@@ -55,7 +55,7 @@ TEST(QuadContact, RestingActorIsHeldExactlyOneAboveTheFloor)
 {
     ProbeActor actor(SbVec3f(5, 1, 5));
     for (int i = 0; i < 20; ++i) {
-        actor.stepped(actor.getPosition(), actor.getPosition() + SbVec3f(0, -0.5f, 0));
+        stepped(actor, actor.getPosition(), actor.getPosition() + SbVec3f(0, -0.5f, 0));
         ASSERT_TRUE(actor.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
         actor.resolveQuadCollision(kCorner, kEdgeA, kEdgeB, kUp);
         ASSERT_EQ(actor.getPosition(), SbVec3f(5, 1, 5)) << "step " << i;
@@ -103,7 +103,7 @@ TEST(QuadContact, SweptRectangleTest)
     for (const SweepRow &row : kSweeps) {
         SCOPED_TRACE(row.name);
         ProbeActor actor(row.from);
-        actor.stepped(row.from, row.to);
+        stepped(actor, row.from, row.to);
         const Quad &q = row.face;
         EXPECT_EQ(actor.collidesWithQuad(q.corner, q.a, q.b, q.normal), row.hit);
         EXPECT_EQ(actor.kills, row.kills);
