@@ -9,7 +9,6 @@
 #include "screens/GameOver.h"
 #include "support/GlContext.h"
 #include "support/Files.h"
-#include "support/PrivateRunDirectory.h"
 
 #include <gtest/gtest.h>
 

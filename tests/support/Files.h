@@ -82,3 +82,23 @@ inline std::string readText(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// A private copy of the working directory (the run directory the tests run
+// in), made the working directory for the object's lifetime: for tests that
+// set up the high-score screen, which rewrites the table it finds there.
+class PrivateRunDirectory {
+public:
+    PrivateRunDirectory() : ready(copyHere(copy.dir())), cwd(copy.dir()) {}
+    bool isReady() const { return ready; }
+
+private:
+    static bool copyHere(const std::string &to)
+    {
+        std::error_code error;
+        std::filesystem::copy(".", to, std::filesystem::copy_options::recursive, error);
+        return !error && !to.empty();
+    }
+    TempDir copy;
+    bool ready;
+    ScopedWorkingDirectory cwd;
+};
