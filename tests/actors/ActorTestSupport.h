@@ -10,19 +10,19 @@
 #include <string>
 #include <vector>
 
+// Places the actor as if one step had taken it from `from` to `to`.
+inline void stepped(Entity &actor, SbVec3f from, SbVec3f to)
+{
+    actor.setPosition(from);
+    actor.savePreviousPosition();
+    actor.setPosition(to);
+}
+
 // A bare actor for the shared collision mathematics: the walking figures'
 // rectangle test and push-out, and the sphere contact with a chosen radius.
 class ProbeActor : public Entity {
 public:
     explicit ProbeActor(SbVec3f at, float radius = 1.0f) : Entity(at), radius(radius) {}
-
-    // Places the actor as if one step had taken it from `from` to `to`.
-    void stepped(SbVec3f from, SbVec3f to)
-    {
-        setPosition(from);
-        savePreviousPosition();
-        setPosition(to);
-    }
 
     void reset() override {}
     bool collidesWithQuad(SbVec3f c, SbVec3f a, SbVec3f b, SbVec3f n) override

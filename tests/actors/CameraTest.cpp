@@ -11,15 +11,15 @@
 
 TEST(CameraAngles, HeadingWrapsToZeroAtAFullTurnEitherWay)
 {
-    Camera camera;
-    camera.setHeading(357.0f);
-    camera.turnBy(3.0f);
-    EXPECT_EQ(camera.getHeading(), 0.0f);
-    camera.setHeading(-357.0f);
-    camera.turnBy(-3.0f);
-    EXPECT_EQ(camera.getHeading(), 0.0f);
-    camera.setHeading(359.5f);
-    EXPECT_EQ(camera.getHeading(), 359.5f);
+    const struct {
+        float set, turn, expected;
+    } rows[] = {{357, 3, 0}, {-357, -3, 0}, {359.5f, 0, 359.5f}};
+    for (const auto &row : rows) {
+        Camera camera;
+        camera.setHeading(row.set);
+        camera.turnBy(row.turn);
+        EXPECT_EQ(camera.getHeading(), row.expected) << row.set << " turned by " << row.turn;
+    }
 }
 
 TEST(CameraAngles, PitchPastNinetyIsPulledBackAndThenIgnoresRequests)
@@ -153,13 +153,6 @@ TEST_F(CameraFollow, BelowOneAndAHalfTheViewIsFirstPerson)
 
 TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)
 {
-    auto countLit = [](const QImage &image) {
-        int lit = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                lit += (image.pixel(x, y) & 0xFFFFFF) != 0 ? 1 : 0;
-        return lit;
-    };
     glClearColor(0, 0, 0, 1);
     glDisable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
@@ -167,13 +160,13 @@ TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)
     camera->draw();
     hero->draw();
     const QImage seen = grab();
-    EXPECT_GT(countLit(seen), 500);
+    EXPECT_GT(litPixels(seen), 500);
     EXPECT_NE(seen.pixel(kWidth / 2, kHeight / 2) & 0xFFFFFF, 0u); // the body is centred
 
     camera->setDistance(1.0f);
     camera->move();
     camera->draw();
     hero->draw();
-    EXPECT_EQ(countLit(grab()), 0);
+    EXPECT_EQ(litPixels(grab()), 0);
     glEnable(GL_LIGHTING);
 }

@@ -51,21 +51,11 @@ TEST(SolveFrame, SingularSystemsGiveNonFiniteResults)
         Entity::solveFrame(kCorner, kEdgeA, SbVec3f(5, 0, 0), kUp, SbVec3f(1, 1, 1))));
 }
 
-TEST(SolveFrame, PivotsAreOnlyArrangedBeforeEliminationNeverDuring)
-{
-    // Regular (determinant -1), but the elimination zeroes the second pivot
-    // after the up-front arrangement: the solver's known limit. The game's
-    // faces never produce such a system.
-    EXPECT_FALSE(allFinite(Entity::solveFrame(SbVec3f(0, 0, 0), SbVec3f(1, 1, 0),
-                                              SbVec3f(1, 1, 1), SbVec3f(0, 1, 0),
-                                              SbVec3f(1, 2, 3))));
-}
-
 TEST(QuadContact, RestingActorIsHeldExactlyOneAboveTheFloor)
 {
     ProbeActor actor(SbVec3f(5, 1, 5));
     for (int i = 0; i < 20; ++i) {
-        actor.stepped(actor.getPosition(), actor.getPosition() + SbVec3f(0, -0.5f, 0));
+        stepped(actor, actor.getPosition(), actor.getPosition() + SbVec3f(0, -0.5f, 0));
         ASSERT_TRUE(actor.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
         actor.resolveQuadCollision(kCorner, kEdgeA, kEdgeB, kUp);
         ASSERT_EQ(actor.getPosition(), SbVec3f(5, 1, 5)) << "step " << i;
@@ -74,62 +64,54 @@ TEST(QuadContact, RestingActorIsHeldExactlyOneAboveTheFloor)
     EXPECT_EQ(actor.kills, 0);
 }
 
-TEST(QuadContact, WithoutMotionAFaceLessThanOneBelowIsStillHit)
-{
-    ProbeActor actor(SbVec3f(5, 0.75f, 5));
-    EXPECT_TRUE(actor.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
-    actor.resolveQuadCollision(kCorner, kEdgeA, kEdgeB, kUp);
-    EXPECT_EQ(actor.getPosition(), SbVec3f(5, 1, 5));
+namespace {
+struct Quad {
+    SbVec3f corner, a, b, normal;
+};
+const Quad kFloor = {kCorner, kEdgeA, kEdgeB, kUp};
+// A wall in x = 0 facing +x.
+const Quad kWall = {SbVec3f(0, 0, 0), SbVec3f(0, 10, 0), SbVec3f(0, 0, 10), SbVec3f(1, 0, 0)};
 
-    ProbeActor clear(SbVec3f(5, 1, 5)); // exactly 1.0 above: the sweep stops short
-    EXPECT_FALSE(clear.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
-}
+struct SweepRow {
+    const char *name;
+    Quad face;
+    SbVec3f from, to;
+    bool hit;
+    int kills;
+    SbVec3f rest; // where the push-out puts a hit actor
+};
 
-TEST(QuadContact, BorderHitsCountAndJustOutsideMisses)
+const SweepRow kSweeps[] = {
+    {"corner 0 0", kFloor, {0, 1, 0}, {0, 0.5f, 0}, true, 0, {0, 1, 0}},
+    {"corner 10 0", kFloor, {10, 1, 0}, {10, 0.5f, 0}, true, 0, {10, 1, 0}},
+    {"corner 0 10", kFloor, {0, 1, 10}, {0, 0.5f, 10}, true, 0, {0, 1, 10}},
+    {"corner 10 10", kFloor, {10, 1, 10}, {10, 0.5f, 10}, true, 0, {10, 1, 10}},
+    {"just beyond x 10", kFloor, {10.001f, 1, 5}, {10.001f, 0.5f, 5}, false, 0, {}},
+    {"just before z 0", kFloor, {5, 1, -0.001f}, {5, 0.5f, -0.001f}, false, 0, {}},
+    {"no motion, 0.75 above", kFloor, {5, 0.75f, 5}, {5, 0.75f, 5}, true, 0, {5, 1, 5}},
+    {"no motion, exactly 1.0 above: the sweep stops short", kFloor, {5, 1, 5}, {5, 1, 5}, false, 0, {}},
+    {"sweep ends 1.5 above", kFloor, {5, 3, 5}, {5, 2.5f, 5}, false, 0, {}},
+    {"sweep ends 0.1 below", kFloor, {5, 3, 5}, {5, 0.9f, 5}, true, 0, {5, 1, 5}},
+    {"rising out of reach", kFloor, {5, 0.2f, 5}, {5, 1.5f, 5}, false, 0, {}},
+    {"shoved through, hit 3 away: crushed", kWall, {0.5f, 5, 5}, {-2.5f, 5, 5}, true, 1, {1, 5, 5}},
+    {"hit exactly 2.0 away: no crush", kWall, {0.5f, 5, 5}, {-2, 5, 5}, true, 0, {1, 5, 5}},
+};
+} // namespace
+
+TEST(QuadContact, SweptRectangleTest)
 {
-    for (float x : {0.0f, 10.0f}) {
-        for (float z : {0.0f, 10.0f}) {
-            ProbeActor actor(SbVec3f(x, 1, z));
-            actor.stepped(SbVec3f(x, 1, z), SbVec3f(x, 0.5f, z));
-            EXPECT_TRUE(actor.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp)) << x << " " << z;
+    for (const SweepRow &row : kSweeps) {
+        SCOPED_TRACE(row.name);
+        ProbeActor actor(row.from);
+        stepped(actor, row.from, row.to);
+        const Quad &q = row.face;
+        EXPECT_EQ(actor.collidesWithQuad(q.corner, q.a, q.b, q.normal), row.hit);
+        EXPECT_EQ(actor.kills, row.kills);
+        if (row.hit) {
+            actor.resolveQuadCollision(q.corner, q.a, q.b, q.normal);
+            EXPECT_EQ(actor.getPosition(), row.rest);
         }
     }
-    ProbeActor outside(SbVec3f(10.001f, 1, 5));
-    outside.stepped(SbVec3f(10.001f, 1, 5), SbVec3f(10.001f, 0.5f, 5));
-    EXPECT_FALSE(outside.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
-    ProbeActor before(SbVec3f(5, 1, -0.001f));
-    before.stepped(SbVec3f(5, 1, -0.001f), SbVec3f(5, 0.5f, -0.001f));
-    EXPECT_FALSE(before.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
-}
-
-TEST(QuadContact, OnlyMotionIntoTheFrontFaceWithinReachCounts)
-{
-    ProbeActor actor(SbVec3f(5, 3, 5));
-    actor.stepped(SbVec3f(5, 3, 5), SbVec3f(5, 2.5f, 5)); // the sweep ends at y = 1.5
-    EXPECT_FALSE(actor.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
-    actor.stepped(SbVec3f(5, 3, 5), SbVec3f(5, 0.9f, 5)); // the sweep ends at y = -0.1
-    EXPECT_TRUE(actor.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
-    actor.stepped(SbVec3f(5, 0.2f, 5), SbVec3f(5, 1.5f, 5)); // rising out of reach
-    EXPECT_FALSE(actor.collidesWithQuad(kCorner, kEdgeA, kEdgeB, kUp));
-}
-
-TEST(QuadContact, HitFartherThanTwoFromTheNewPositionCrushes)
-{
-    // A wall in x = 0 facing +x; the actor is shoved through it.
-    const SbVec3f corner(0, 0, 0), up(0, 10, 0), along(0, 0, 10), facing(1, 0, 0);
-    ProbeActor shoved(SbVec3f(0.5f, 5, 5));
-    shoved.stepped(SbVec3f(0.5f, 5, 5), SbVec3f(-2.5f, 5, 5));
-    EXPECT_TRUE(shoved.collidesWithQuad(corner, up, along, facing));
-    EXPECT_EQ(shoved.kills, 1);
-    // Resolved all the same: back in front of the wall.
-    shoved.resolveQuadCollision(corner, up, along, facing);
-    EXPECT_EQ(shoved.getPosition(), SbVec3f(1, 5, 5));
-
-    // Exactly 2.0 away is not a crush.
-    ProbeActor pressed(SbVec3f(0.5f, 5, 5));
-    pressed.stepped(SbVec3f(0.5f, 5, 5), SbVec3f(-2.0f, 5, 5));
-    EXPECT_TRUE(pressed.collidesWithQuad(corner, up, along, facing));
-    EXPECT_EQ(pressed.kills, 0);
 }
 
 TEST(QuadContact, PushOutFollowsTheNormalThroughTheCurrentPosition)

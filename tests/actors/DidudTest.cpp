@@ -31,9 +31,7 @@ protected:
 
     void land(Didud &didud)
     {
-        didud.setPosition(kHome);
-        didud.savePreviousPosition();
-        didud.setPosition(kHome + SbVec3f(0, -0.5f, 0));
+        stepped(didud, kHome, kHome + SbVec3f(0, -0.5f, 0));
         ASSERT_TRUE(floor->testCollision(&didud));
         floor->resolveCollision(&didud);
         ASSERT_FALSE(didud.isFalling());

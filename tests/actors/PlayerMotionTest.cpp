@@ -1,5 +1,6 @@
-// The hero's gait, jump and landing state machine, stepped the way the
-// level steps it: move, then the rectangle collisions.
+// The hero's gait and jump state machine, stepped the way the level steps
+// it: move, then the rectangle collisions. The jump's lift curve, the
+// heading and the forward latch in a real level: tests/levels/hero_motion.play.
 #include "ActorTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +9,6 @@
 #include <cmath>
 
 using PlayerMotion = HeroTest;
-
-TEST_F(PlayerMotion, StandingOnAFloorKeepsTheHeightAndStaysOnGround)
-{
-    auto floor = floorAt(0.0f);
-    auto hero = standingHero(*floor);
-    for (int i = 0; i < 50; ++i) {
-        ASSERT_TRUE(step(*hero, {floor.get()}));
-        ASSERT_EQ(hero->getPosition(), SbVec3f(50, 1, 50)) << "step " << i;
-        ASSERT_TRUE(hero->isOnGround());
-        ASSERT_FALSE(hero->isFalling());
-        ASSERT_FALSE(hero->isInAir());
-    }
-}
 
 TEST_F(PlayerMotion, WalkingSettlesAtOnePointZeroTwoAndRunningJustAboveThree)
 {
@@ -46,46 +34,6 @@ TEST_F(PlayerMotion, WalkingSettlesAtOnePointZeroTwoAndRunningJustAboveThree)
     EXPECT_EQ(hero.getWalkSpeed(), 1.0f + 0.02f);
 }
 
-TEST_F(PlayerMotion, JumpLiftCurveRisesThenFallsAndLands)
-{
-    auto floor = floorAt(0.0f);
-    auto hero = standingHero(*floor);
-    hero->jump();
-    EXPECT_TRUE(hero->isJumping());
-    EXPECT_TRUE(hero->isInAir());
-    EXPECT_FALSE(hero->isOnGround());
-
-    float lift = 1.0f;
-    float y = hero->getPosition()[1];
-    for (int i = 0; i < 20; ++i) {
-        hero->jump(); // refused while a jump is under way
-        step(*hero, {floor.get()});
-        const float rise = hero->getPosition()[1] - y;
-        ASSERT_NEAR(rise, 0.5f * lift, 1e-5f) << "step " << i;
-        ASSERT_GT(rise, 0.0f);
-        y = hero->getPosition()[1];
-        lift -= 0.05f;
-    }
-    EXPECT_NEAR(y, 1.0f + 5.25f, 1e-4f); // 0.5 + 0.475 + ... + 0.025
-    // The apex: the 21st step's lift is zero up to rounding, then it falls.
-    step(*hero, {floor.get()});
-    EXPECT_LE(hero->getPosition()[1], y);
-    step(*hero, {floor.get()});
-    EXPECT_NEAR(hero->getPosition()[1], y - 0.025f, 1e-5f);
-    EXPECT_TRUE(hero->isJumping());
-
-    int steps = 0;
-    while (hero->isJumping() && steps < 100) {
-        step(*hero, {floor.get()});
-        ++steps;
-    }
-    EXPECT_LT(steps, 30);
-    EXPECT_EQ(hero->getPosition(), SbVec3f(50, 1, 50));
-    EXPECT_TRUE(hero->isOnGround());
-    EXPECT_FALSE(hero->isInAir());
-    EXPECT_FALSE(hero->isFalling());
-}
-
 TEST_F(PlayerMotion, JumpIsRefusedInTheStepAfterWalkingOffAnEdge)
 {
     // A 4 x 4 ledge; heading 0 walks towards -z.
@@ -102,43 +50,6 @@ TEST_F(PlayerMotion, JumpIsRefusedInTheStepAfterWalkingOffAnEdge)
     hero->jump();
     EXPECT_FALSE(hero->isJumping());
     EXPECT_FALSE(hero->isInAir());
-}
-
-TEST_F(PlayerMotion, AForwardJumpKeepsGoingAfterTheKeyIsReleasedUntilLanding)
-{
-    auto floor = floorAt(0.0f);
-    auto hero = standingHero(*floor);
-    hero->walk();
-    hero->forwardOn();
-    step(*hero, {floor.get()});
-    hero->jump();
-    hero->forwardOff();
-    float z = hero->getPosition()[2];
-    while (hero->isJumping()) {
-        step(*hero, {floor.get()});
-        ASSERT_LT(hero->getPosition()[2], z);
-        z = hero->getPosition()[2];
-    }
-    // Landed: no key held, no latched direction, so it stands.
-    step(*hero, {floor.get()});
-    EXPECT_EQ(hero->getPosition()[2], z);
-}
-
-TEST_F(PlayerMotion, HeadingTurnsTheWalkingDirection)
-{
-    auto floor = floorAt(0.0f);
-    auto hero = standingHero(*floor);
-    hero->setHeading(90.0f); // forward is +x
-    hero->walk();
-    hero->forwardOn();
-    step(*hero, {floor.get()});
-    EXPECT_NEAR(hero->getPosition()[0], 50.0f + 0.25f * 0.54f, 1e-5f);
-    EXPECT_NEAR(hero->getPosition()[2], 50.0f, 1e-5f);
-
-    hero->forwardOff();
-    hero->leftOn(); // left of +x is -z
-    step(*hero, {floor.get()});
-    EXPECT_LT(hero->getPosition()[2], 50.0f - 0.1f);
 }
 
 TEST_F(PlayerMotion, ResetReturnsToTheStartButKeepsJumpLatches)

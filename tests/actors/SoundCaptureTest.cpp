@@ -4,22 +4,18 @@
 // device mixes ends up in a WAV file that the parent then inspects.
 #include "ActorTestSupport.h"
 
-#include "actors/Sound.h"
 
 #include <AL/alut.h>
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <spawn.h>
 #include <string>
@@ -31,35 +27,8 @@ extern char **environ;
 
 namespace {
 constexpr const char *kModeVariable = "ACTORS_SOUND_MODE";
-constexpr const char *kFallbackVariable = "ACTORS_SOUND_FALLBACK";
-constexpr const char *kGameJumpSound = "Sounds/jump3.wav";
 // How long the child lets the device mix before it closes it.
 constexpr auto kMixTime = std::chrono::milliseconds(700);
-
-void put16(std::ofstream &out, uint16_t v) { out.write(reinterpret_cast<char *>(&v), 2); }
-void put32(std::ofstream &out, uint32_t v) { out.write(reinterpret_cast<char *>(&v), 4); }
-
-// A short 440 Hz tone, 16-bit mono PCM, for when the game's sounds have
-// not been generated.
-void writeTone(const std::string &path)
-{
-    const uint32_t rate = 22050, count = rate / 4;
-    std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    put32(out, 36 + count * 2);
-    out.write("WAVEfmt ", 8);
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, 1);
-    put32(out, rate);
-    put32(out, rate * 2);
-    put16(out, 2);
-    put16(out, 16);
-    out.write("data", 4);
-    put32(out, count * 2);
-    for (uint32_t i = 0; i < count; ++i)
-        put16(out, uint16_t(int16_t(16000.0 * std::sin(2.0 * M_PI * 440.0 * i / rate))));
-}
 
 struct Capture {
     bool parsed = false;
@@ -98,7 +67,7 @@ Capture readCapture(const std::string &path)
 
 // Runs this program's child test with the wave back end writing to
 // `output`; returns the child's exit status.
-int runChild(const std::string &mode, const std::string &config, const std::string &fallback)
+int runChild(const std::string &mode, const std::string &config)
 {
     std::vector<std::string> variables;
     for (char **e = environ; *e; ++e) {
@@ -109,7 +78,6 @@ int runChild(const std::string &mode, const std::string &config, const std::stri
     variables.push_back("ALSOFT_CONF=" + config);
     variables.push_back("ALSOFT_DRIVERS=wave");
     variables.push_back(std::string(kModeVariable) + "=" + mode);
-    variables.push_back(std::string(kFallbackVariable) + "=" + fallback);
     std::vector<char *> envp;
     for (std::string &v : variables)
         envp.push_back(v.data());
@@ -138,22 +106,14 @@ TEST_F(SoundChild, DISABLED_PlaysIntoTheCaptureFile)
     ASSERT_NE(mode, nullptr) << "started by SoundCapture only";
     const bool sound = std::string(mode) == "jump";
     {
-        if (QFile::exists(kGameJumpSound)) {
-            auto floor = floorAt(0.0f);
-            auto hero = standingHero(*floor);
-            ASSERT_TRUE(hero->isOnGround());
-            if (sound)
-                hero->jump();
-            ASSERT_EQ(hero->isJumping(), sound);
-            std::this_thread::sleep_for(kMixTime);
-        } else {
-            Sound tone;
-            tone.setUp(std::getenv(kFallbackVariable), std::getenv(kFallbackVariable));
-            ASSERT_NE(tone.buffers[0], 0u);
-            if (sound)
-                tone.play(0);
-            std::this_thread::sleep_for(kMixTime);
-        }
+        // The game's own sound (the assets are built before any test).
+        auto floor = floorAt(0.0f);
+        auto hero = standingHero(*floor);
+        ASSERT_TRUE(hero->isOnGround());
+        if (sound)
+            hero->jump();
+        ASSERT_EQ(hero->isJumping(), sound);
+        std::this_thread::sleep_for(kMixTime);
     }
     EXPECT_TRUE(warnings.empty());
     alutExit(); // closes the device, which completes the file
@@ -163,8 +123,6 @@ TEST(SoundCapture, TheJumpSoundReachesTheDeviceAndNothingPlaysWithoutOne)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const std::string fallback = dir.filePath("tone.wav").toStdString();
-    writeTone(fallback);
 
     auto capture = [&](const std::string &mode) {
         const std::string output = dir.filePath(QString::fromStdString(mode + ".wav")).toStdString();
@@ -173,7 +131,7 @@ TEST(SoundCapture, TheJumpSoundReachesTheDeviceAndNothingPlaysWithoutOne)
         std::ofstream(config) << "[general]\ndrivers = wave\nchannels = mono\n"
                                  "sample-type = int16\ndither = false\n[wave]\nfile = "
                               << output << "\n";
-        EXPECT_EQ(runChild(mode, config, fallback), 0) << mode;
+        EXPECT_EQ(runChild(mode, config), 0) << mode;
         return readCapture(output);
     };
 
@@ -186,8 +144,4 @@ TEST(SoundCapture, TheJumpSoundReachesTheDeviceAndNothingPlaysWithoutOne)
     ASSERT_TRUE(quiet.parsed);
     EXPECT_GT(quiet.samples, 1000u);
     EXPECT_EQ(quiet.peak, 0);
-
-    if (!QFile::exists(kGameJumpSound))
-        std::cout << "[ NOTE     ] " << kGameJumpSound
-                  << " not generated yet: the capture used a test tone\n";
 }

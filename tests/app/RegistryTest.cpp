@@ -7,6 +7,7 @@
 #include "levels/Level04.h"
 #include "screens/EndLevel.h"
 #include "screens/GameOver.h"
+#include "support/RecordingWorld.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -59,16 +60,9 @@ TEST(GameRegistry, WorldsComeInPlayOrderWithGameOverLast)
     EXPECT_EQ(GameRegistry::takeNextWorld(), nullptr);
 }
 
-// A world with nothing to set up, so that switching needs no GL context.
-class InertWorld : public Level {
-public:
-    int initialized = 0;
-    void initialize() override { ++initialized; }
-};
-
 struct SwitchingTest : ::testing::Test {
     GameRegistry registry;
-    InertWorld a, b, c, last;
+    RecordingWorld a, b, c, last;
     std::unique_ptr<WorldProxy> proxy;
 
     void SetUp() override
@@ -80,9 +74,8 @@ struct SwitchingTest : ::testing::Test {
 };
 
 // The proxy's GL defaults need a context; these tests only look at which
-// world is current, so they go through worlds whose initialize is inert and
-// tolerate GL calls without a context (they are no-ops under Mesa's
-// dispatch when nothing is current).
+// world is current and tolerate GL calls without a context (they are
+// no-ops under Mesa's dispatch when nothing is current).
 TEST_F(SwitchingTest, ShowLastWorldKeepsTheIndex)
 {
     GameRegistry::showLastWorld();
@@ -98,5 +91,5 @@ TEST_F(SwitchingTest, NextWorldPastTheEndKeepsTheCurrentWorld)
     EXPECT_EQ(GameRegistry::currentWorld(), &last);
     GameRegistry::nextWorld(); // nothing left
     EXPECT_EQ(GameRegistry::currentWorld(), &last);
-    EXPECT_EQ(last.initialized, 1);
+    EXPECT_EQ(last.count("initialize"), 1);
 }

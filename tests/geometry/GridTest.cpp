@@ -1,5 +1,5 @@
 // Registering static surfaces in the level's collision grid.
-#include "geometry/Quadrat.h"
+#include "geometry/EndCube.h"
 #include "geometry/Surface.h"
 
 #include <gtest/gtest.h>
@@ -11,23 +11,6 @@ SpatialGrid gridOf(size_t x, size_t y, size_t z)
                               y, std::vector<std::vector<int>>(z)));
 }
 } // namespace
-
-TEST(SurfaceGrid, WithTheLevelsSingleCellEveryBoxFaceIsListedOnceInOrder)
-{
-    SpatialGrid grid = gridOf(1, 1, 1);
-    Quadrat room(SbVec3f(0, 0, 0), 20, 100, 100);
-    Quadrat block(SbVec3f(100, 6, 78), 14, 6, 20);
-    std::vector<Surface *> faces = room.faces;
-    faces.insert(faces.end(), block.faces.begin(), block.faces.end());
-    for (size_t k = 0; k < faces.size(); ++k)
-        faces[k]->addToGrid(1000, 100, 1000, grid, int(k));
-    std::vector<int> expected(faces.size());
-    for (size_t k = 0; k < expected.size(); ++k)
-        expected[k] = int(k);
-    EXPECT_EQ(grid[0][0][0], expected);
-    for (Surface *face : faces)
-        delete face;
-}
 
 TEST(SurfaceGrid, SamplesOneCellApartLandInEveryCellTheSurfaceCrosses)
 {
@@ -81,4 +64,19 @@ TEST(SurfaceGrid, DegenerateGridsAreLeftAlone)
         for (auto &row : plane)
             for (auto &cell : row)
                 EXPECT_TRUE(cell.empty());
+}
+
+TEST(SurfaceGrid, AnExitLeavesOutTheFarRowAndColumnASurfaceDoesNot)
+{
+    // Cells of one unit: the pane from (2, 3) to (4, 5) in z = 4 is sampled
+    // at x 2 and 3, y 3 and 4, never at x = 4 or y = 5.
+    SpatialGrid grid = gridOf(10, 10, 10);
+    EndCube(SbVec3f(2, 3, 4)).addToGrid(10, 10, 10, grid, 7);
+    SpatialGrid surfaceGrid = gridOf(10, 10, 10);
+    Surface(SbVec3f(2, 3, 4), SbVec3f(4, 3, 4), SbVec3f(2, 5, 4)).addToGrid(10, 10, 10, surfaceGrid, 7);
+    for (size_t x : {2u, 3u, 4u})
+        for (size_t y : {3u, 4u, 5u}) {
+            EXPECT_EQ(grid[x][y][4].size(), x < 4 && y < 5 ? 1u : 0u) << x << "," << y;
+            EXPECT_EQ(surfaceGrid[x][y][4], std::vector<int>{7}) << x << "," << y;
+        }
 }

@@ -27,27 +27,6 @@ void moveFaces(MovingQuadrat &box)
 }
 } // namespace
 
-TEST(MovingQuadratShape, FacesSitLikeAQuadratsWithNormalsInwards)
-{
-    // Height 2, width 3, depth 4 from (1, 1, 1).
-    MovingQuadrat box(SbVec3f(1, 1, 1), 2, 3, 4, {SbVec3f(1, 1, 1)}, 1.0f);
-    ASSERT_EQ(box.faces.size(), 6u);
-    const Positions expected = {SbVec3f(1, 1, 1), SbVec3f(1, 3, 1), SbVec3f(1, 1, 1),
-                                SbVec3f(1, 1, 5), SbVec3f(4, 1, 1), SbVec3f(1, 1, 5)};
-    EXPECT_EQ(positionsOf(box), expected);
-
-    const SbVec3f inwards[6] = {SbVec3f(0, 1, 0),  SbVec3f(0, -1, 0), SbVec3f(0, 0, 1),
-                                SbVec3f(1, 0, 0),  SbVec3f(-1, 0, 0), SbVec3f(0, 0, -1)};
-    for (int face = 0; face < 6; ++face)
-        EXPECT_EQ(box.faces[size_t(face)]->getNormal(), inwards[face]) << "face " << face;
-    EXPECT_TRUE(box.faces[Quadrat::Top]->isFlipped());
-    EXPECT_TRUE(box.faces[Quadrat::Back]->isFlipped());
-
-    box.flip();
-    for (int face = 0; face < 6; ++face)
-        EXPECT_EQ(box.faces[size_t(face)]->getNormal(), -inwards[face]) << "face " << face;
-}
-
 TEST(MovingQuadratMotion, AOnePointPathAtTheOriginNeverMoves)
 {
     MovingQuadrat box(SbVec3f(5, 6, 7), 1, 2, 3, {SbVec3f(5, 6, 7)}, 0.5f);

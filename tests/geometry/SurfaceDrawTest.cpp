@@ -6,17 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-int litPixels(const QImage &image)
-{
-    int lit = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            lit += (image.pixel(x, y) & 0xFFFFFF) != 0 ? 1 : 0;
-    return lit;
-}
-} // namespace
-
 class SurfaceDraw : public GlContextTest {
 protected:
     void SetUp() override
@@ -37,17 +26,6 @@ protected:
         }
     }
     void TearDown() override { glDisable(GL_CULL_FACE); }
-
-    void expectStateRestored()
-    {
-        GLint winding = 0, depth = 0;
-        glGetIntegerv(GL_FRONT_FACE, &winding);
-        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-        EXPECT_EQ(winding, GL_CCW);
-        EXPECT_EQ(depth, 1);
-        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    }
 };
 
 TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideFlippedOrNot)
@@ -56,13 +34,13 @@ TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideFlippedOrNot)
     Surface facing(SbVec3f(-1, -1, 0), SbVec3f(-1, 1, 0), SbVec3f(1, -1, 0));
     ASSERT_EQ(facing.getNormal(), SbVec3f(0, 0, 1));
     facing.drawStatic();
-    expectStateRestored();
+    expectGlStateClean("after drawing");
     EXPECT_GT(litPixels(grab()), 1000);
 
     glClear(GL_COLOR_BUFFER_BIT);
     facing.flip(); // now facing away: culled
     facing.drawStatic();
-    expectStateRestored();
+    expectGlStateClean("after drawing");
     EXPECT_EQ(litPixels(grab()), 0);
 
     glClear(GL_COLOR_BUFFER_BIT);
@@ -82,6 +60,6 @@ TEST_F(SurfaceDraw, TheOutlineQuadIsOnlyDrawnInTheOutlinePass)
     facing.enableOutline();
     facing.draw();
     facing.disableOutline();
-    expectStateRestored();
+    expectGlStateClean("after drawing");
     EXPECT_GT(litPixels(grab()), 1000);
 }

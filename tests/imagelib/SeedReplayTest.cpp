@@ -2,7 +2,7 @@
 // and a sweep of header byte mutations of each BMP seed: a deterministic
 // miniature of the fuzz runs that the sanitizer build checks on every test
 // run.
-#include "TempDir.h"
+#include "support/Files.h"
 #include "tools/fuzz/SeedCorpus.h"
 
 #include <imagebase>

@@ -1,7 +1,7 @@
 #include "app/GameRegistry.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
-#include "TestFiles.h"
+#include "support/Files.h"
 
 #include "imagebase"
 
@@ -36,35 +36,26 @@ protected:
     GameRegistry registry; // the instance for the test's duration
 };
 
-TEST_F(TextureManager, LoadingTheSameFileTwiceMakesTwoTextures)
-{
-    std::string printed;
-    const unsigned int first = load("clear.bmp", printed);
-    const unsigned int second = load("clear.bmp", printed);
-    EXPECT_EQ(first, 0u);
-    EXPECT_EQ(second, 1u);
-    EXPECT_EQ(printed, "");
-    const GLuint a = GameRegistry::getTexture(first), b = GameRegistry::getTexture(second);
-    EXPECT_NE(a, b);
-    EXPECT_TRUE(glIsTexture(a));
-    EXPECT_TRUE(glIsTexture(b));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(GameRegistry::getTexture(7), 0u); // never returned
-}
-
-TEST_F(TextureManager, FailedLoadKeepsItsImageButUsesNoIndex)
+TEST_F(TextureManager, AFailedLoadUsesNoIndexAndTheSameFileTwiceMakesTwoTextures)
 {
     std::string printed;
     EXPECT_EQ(load("no-such-file.bmp", printed), 0u);
     EXPECT_EQ(printed, "Datei nicht gefunden");
     EXPECT_EQ(GameRegistry::textureCount(), 0u);
 
-    EXPECT_EQ(load("grass.bmp", printed), 0u); // the first free index
-    EXPECT_EQ(load("lava.bmp", printed), 1u);
-    EXPECT_EQ(GameRegistry::imageCount(), 3u);
+    EXPECT_EQ(load("clear.bmp", printed), 0u); // the first free index
+    EXPECT_EQ(load("clear.bmp", printed), 1u);
+    EXPECT_EQ(printed, "");
+    EXPECT_EQ(GameRegistry::imageCount(), 3u); // the failed load keeps its image
     EXPECT_EQ(GameRegistry::textureCount(), 2u);
+    const GLuint a = GameRegistry::getTexture(0), b = GameRegistry::getTexture(1);
+    EXPECT_NE(a, b);
+    EXPECT_TRUE(glIsTexture(a));
+    EXPECT_TRUE(glIsTexture(b));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(GameRegistry::getTexture(7), 0u); // never returned
     GLint filter = 0;
-    glBindTexture(GL_TEXTURE_2D, GameRegistry::getTexture(1));
+    glBindTexture(GL_TEXTURE_2D, b);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     EXPECT_EQ(filter, GL_NEAREST_MIPMAP_LINEAR);
 }
@@ -72,10 +63,10 @@ TEST_F(TextureManager, FailedLoadKeepsItsImageButUsesNoIndex)
 TEST_F(TextureManager, BitmapsThatAreNotThreeBytesAPixelAreRefused)
 {
     TempDir dir;
-    std::filesystem::create_directories(dir.path() + "/Texturen");
-    writeBitmap(dir.path() + "/Texturen/grey.bmp", 16, 16, 1, 200);
-    writeBitmap(dir.path() + "/Texturen/alpha.bmp", 16, 16, 4, 200);
-    ScopedWorkingDirectory cwd(dir.path());
+    std::filesystem::create_directories(dir.dir() + "/Texturen");
+    writeBitmap(dir.dir() + "/Texturen/grey.bmp", 16, 16, 1, 200);
+    writeBitmap(dir.dir() + "/Texturen/alpha.bmp", 16, 16, 4, 200);
+    ScopedWorkingDirectory cwd(dir.dir());
     for (const char *name : {"grey.bmp", "alpha.bmp"}) {
         std::string printed;
         EXPECT_EQ(load(name, printed), 0u) << name;
@@ -100,11 +91,11 @@ TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
                                        x < kW / 2 ? (unsigned char)0 : (unsigned char)255});
         }
     TempDir dir;
-    std::filesystem::create_directories(dir.path() + "/Texturen");
+    std::filesystem::create_directories(dir.dir() + "/Texturen");
     VOXA::Bitmap bitmap;
     ASSERT_EQ(bitmap.create(kW, kH, 3, bgr.data()), 1);
-    ASSERT_EQ(bitmap.write((dir.path() + "/Texturen/odd.bmp").c_str()), 1);
-    ScopedWorkingDirectory cwd(dir.path());
+    ASSERT_EQ(bitmap.write((dir.dir() + "/Texturen/odd.bmp").c_str()), 1);
+    ScopedWorkingDirectory cwd(dir.dir());
 
     std::string printed;
     const unsigned int index = load("odd.bmp", printed);

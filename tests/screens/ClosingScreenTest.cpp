@@ -8,12 +8,11 @@
 #include "screens/EndLevel.h"
 #include "screens/GameOver.h"
 #include "support/GlContext.h"
-#include "support/PrivateRunDirectory.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 namespace {
 constexpr int kScreenWidth = 1024;
@@ -24,12 +23,6 @@ const char *const kTable = "HIGH SCORES\n"
                            "1      0:05:00      Ann\n"
                            "2      0:06:00      Bob\n"
                            "3      0:07:00      Cid";
-
-std::string readText(const char *path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Where text of one colour lies within a band of rows, in GL window
 // coordinates (origin bottom left): its leftmost column and lowest row.

@@ -2,6 +2,7 @@
 // becomes, that a failed rewrite leaves the old table, and that a hostile
 // file costs no more to read than a sound one.
 #include "screens/HighScoreTable.h"
+#include "support/Files.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -9,9 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,14 +35,6 @@ std::string entries(int first, int last, int firstRank)
     }
     return text;
 }
-
-std::string readText(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeText(const std::string &path, const std::string &text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::vector<std::string> directoryNames(const std::string &dir)
 {
@@ -95,7 +86,7 @@ TEST(HighScoreTable, NewTimesGoInTheirPlace)
         QTemporaryDir dir;
         const std::string path = dir.filePath("HighScore.hs").toStdString();
         if (row.before)
-            writeText(path, row.before);
+            writeFile(path, row.before);
         Lines lines;
         EXPECT_EQ(readTable(path, lines), row.before != nullptr);
         ASSERT_TRUE(writeTable(path, withEntry(lines, row.time, row.nickname)));
@@ -136,7 +127,7 @@ TEST(HighScoreTable, AFailedRewriteLeavesTheOldTableAndNoTemporaryFile)
         const std::string root = dir.path().toStdString();
         const std::string path = root + "/HighScore.hs";
         const std::string old = kHeader + entry(1, "0:05:00", "Ann");
-        writeText(path, old);
+        writeFile(path, old);
         Lines lines;
         ASSERT_TRUE(readTable(path, lines));
         lines = withEntry(lines, QTime(0, 4, 0), "Zed");
@@ -166,14 +157,14 @@ TEST(HighScoreTable, AHostileFileIsReadInBoundedTimeAndMemory)
     };
     const Row rows[] = {
         {"one 100 MB line", [](const std::string &p) {
-             writeText(p, "");
+             writeFile(p, "");
              std::filesystem::resize_file(p, 100u << 20); // sparse: NUL bytes, no line end
          }, true, 1},
         {"a million lines", [](const std::string &p) {
              std::string text;
              for (int i = 0; i < 1000000; ++i)
                  text += "1      0:00:01      Ann\n";
-             writeText(p, text);
+             writeFile(p, text);
          }, true, size_t(kMaxLines)},
         {"a FIFO", [](const std::string &p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, false, 0},
     };

@@ -2,9 +2,9 @@
 # Installs the game into a temporary prefix and checks the tree: binary,
 # data, desktop entry (desktop-file-validate), icons and AppStream metainfo
 # (appstreamcli validate). Then starts the installed game from an unrelated
-# working directory with --nickname: it must paint a level, keep its
-# high-score table in XDG_DATA_HOME and write nothing into the prefix or the
-# working directory. Last, the Debian package: its dependencies come from
+# working directory with --nickname: it must paint a level and the white
+# HUD, keep its high-score table in XDG_DATA_HOME and write nothing into the
+# prefix or the working directory. Last, the Debian package: its dependencies come from
 # the binary.
 set -uo pipefail
 : "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
@@ -54,6 +54,8 @@ sleep 2
 import -window "$window" "$work/frame.png"
 colours=$(convert "$work/frame.png" -format "%k" info:)
 [ "${colours:-0}" -gt 100 ] || fail "the installed game paints no level ($colours colours)"
+bright=$(convert "$work/frame.png" -colorspace Gray -format "%[fx:maxima]" info:)
+awk -v b="$bright" 'BEGIN { exit !(b > 0.95) }' || fail "no white HUD text (brightest $bright)"
 xdotool windowfocus --sync "$window" key Escape
 wait "$GAME_PID"; status=$?
 [ "$status" -eq 0 ] || fail "the installed game ended with exit code $status"

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Records a run in the real game window (keys, mouse moves, buttons and
-# the wheel sent through X), replays it in the window and plays it through
-# the playtest driver: the three traces must be identical. The replay runs
-# without an audio device, which the game reports once and plays silently.
-# A replay enters no high score.
+# Records a run in the real game window, reached through the nickname
+# window (keys, mouse moves, buttons and the wheel sent through X), replays
+# it in the window and plays it through the playtest driver: the three
+# traces must be identical. The replay runs without an audio device, which
+# the game reports once and plays silently. A replay enters no high score.
 # The game reads from the run directory (--data) and starts in an empty
-# working directory.
+# working directory; Escape ends it with exit code 0.
 set -uo pipefail
 : "${GAME_BINARY:?}" "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
 # A display of its own: another test's window on a shared one would take the
@@ -22,15 +22,29 @@ failures=0
 fail() { echo "$*"; failures=$((failures + 1)); }
 driver="$GAME_RUN_DIR/../tools/playtest/playtest"
 
-"$GAME_BINARY" --data "$GAME_RUN_DIR" --nickname Longername --size 400x300 \
+"$GAME_BINARY" --data "$GAME_RUN_DIR" --size 400x300 \
   --record "$work/run.play" --trace "$work/window.trace" >/dev/null 2>"$work/record.err" &
 GAME_PID=$!
-for _ in $(seq 1 100); do
-  window=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -1)
-  [ -n "$window" ] && break
+# window_other_than ID: the game's first visible window that is not ID.
+window_other_than() {
+  for _ in $(seq 1 100); do
+    for w in $(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null); do
+      [ "$w" != "$1" ] && { echo "$w"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+# The nickname window first: typed into, Return opens the game window.
+entry=$(window_other_than none) || { echo "no nickname window"; cat "$work/record.err"; exit 1; }
+xdotool windowfocus --sync "$entry" type --delay 20 Longername
+xdotool key Return
+window=$(window_other_than "$entry") || { echo "no game window"; cat "$work/record.err"; exit 1; }
+for _ in $(seq 1 20); do
+  [ "$(xdotool search --onlyvisible --pid "$GAME_PID" | wc -l)" -eq 1 ] && break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "no game window"; cat "$work/record.err"; exit 1; }
+[ "$(xdotool search --onlyvisible --pid "$GAME_PID" | wc -l)" -eq 1 ] || fail "the nickname window is still visible"
 [ "$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')" = 400x300 ] || fail "--size 400x300 was not applied"
 xdotool windowfocus --sync "$window" mousemove --window "$window" 200 150
 sleep 0.5

@@ -27,3 +27,11 @@ protected:
 private:
     static OffscreenTarget *target;
 };
+
+// Pixels of the image that are not black.
+int litPixels(const QImage &image);
+
+// The drawing left the GL state as the frame expects it: one model-view
+// matrix on the stack, counter-clockwise front faces, no 2D texturing and
+// no pending error.
+void expectGlStateClean(const char *where);

@@ -1,6 +1,7 @@
 // Runs the asset generator into scratch directories and checks what the
 // game will read from them.
 #include "imagebase"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 const char *const kBitmaps[] = {
@@ -33,33 +31,12 @@ std::string generator()
     return std::string(runDir ? runDir : ".") + "/../tools/assetgen";
 }
 
-std::string slurp(const fs::path &path)
+// Runs the generator into `dir`; returns its exit status.
+int generate(const TempDir &dir)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    const int status = std::system(("'" + generator() + "' '" + dir.dir() + "'").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "assetgen-test-XXXXXX").string();
-        path = mkdtemp(pattern.data()) ? pattern : "";
-    }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-    int generate() const
-    {
-        const int status = std::system(("'" + generator() + "' '" + path.string() + "'").c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    fs::path path;
-};
 
 // Bytes of the picture at (x, y): blue, green, red.
 const unsigned char *pixel(VOXA::Bitmap &bitmap, int x, int y)
@@ -94,19 +71,19 @@ class AssetGen : public testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        dir = new ScratchDir;
-        ASSERT_EQ(dir->generate(), 0);
+        dir = new TempDir;
+        ASSERT_EQ(generate(*dir), 0);
     }
     static void TearDownTestSuite() { delete dir; }
-    static ScratchDir *dir;
+    static TempDir *dir;
 };
-ScratchDir *AssetGen::dir = nullptr;
+TempDir *AssetGen::dir = nullptr;
 
 TEST_F(AssetGen, EveryBitmapIsASmallPowerOfTwo24BitPicture)
 {
     for (const char *name : kBitmaps) {
         VOXA::Bitmap bitmap;
-        ASSERT_EQ(bitmap.read((dir->path / "Texturen" / name).c_str(), 1), 1) << name;
+        ASSERT_EQ(bitmap.read(dir->path(std::string("Texturen/") + name).c_str(), 1), 1) << name;
         EXPECT_EQ(bitmap.getChannels(), 3) << name;
         EXPECT_EQ(bitmap.getBitsPerPixel(), 24u) << name;
         for (int axis = 0; axis < 2; ++axis) {
@@ -115,7 +92,7 @@ TEST_F(AssetGen, EveryBitmapIsASmallPowerOfTwo24BitPicture)
         }
     }
     VOXA::Bitmap clear;
-    ASSERT_EQ(clear.read((dir->path / "Texturen/clear.bmp").c_str(), 1), 1);
+    ASSERT_EQ(clear.read(dir->path("Texturen/clear.bmp").c_str(), 1), 1);
     const unsigned char *data = clear.getTypedData();
     EXPECT_TRUE(std::all_of(data, data + clear.getDim(0) * clear.getDim(1) * 3, [](unsigned char b) { return b == 255; }));
 }
@@ -124,7 +101,7 @@ TEST_F(AssetGen, RepeatedTexturesTileWithoutSeams)
 {
     for (const char *name : kSeamlessBitmaps) {
         VOXA::Bitmap bitmap;
-        ASSERT_EQ(bitmap.read((dir->path / "Texturen" / name).c_str(), 1), 1) << name;
+        ASSERT_EQ(bitmap.read(dir->path(std::string("Texturen/") + name).c_str(), 1), 1) << name;
         for (int axis = 0; axis < 2; ++axis) {
             const int size = bitmap.getDim(axis);
             double largest = 0;
@@ -141,7 +118,7 @@ TEST_F(AssetGen, FacesSitAtTheFrontOfTheHeadSphere)
     for (const char *name : {"HeroHead.bmp", "HeroHeadTwinkle.bmp", "HeroHeadTot.bmp", "HeroHeadHappy.bmp",
                              "DidudHead.bmp", "DidudHeadTwinkle.bmp", "DidudHeadTot.bmp"}) {
         VOXA::Bitmap bitmap;
-        ASSERT_EQ(bitmap.read((dir->path / "Texturen" / name).c_str(), 1), 1) << name;
+        ASSERT_EQ(bitmap.read(dir->path(std::string("Texturen/") + name).c_str(), 1), 1) << name;
         // The features are drawn in near-black ink on coloured skin.
         double sumX = 0, sumY = 0;
         int count = 0;
@@ -165,7 +142,7 @@ TEST_F(AssetGen, FacesSitAtTheFrontOfTheHeadSphere)
 TEST_F(AssetGen, SoundsAreShortAudible16BitMonoPcm)
 {
     for (const char *name : kSounds) {
-        const std::string wav = slurp(dir->path / "Sounds" / name);
+        const std::string wav = readText(dir->path(std::string("Sounds/") + name));
         ASSERT_GT(wav.size(), 44u) << name;
         EXPECT_EQ(wav.substr(0, 4), "RIFF") << name;
         EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ") << name;
@@ -188,7 +165,7 @@ TEST_F(AssetGen, SoundsAreShortAudible16BitMonoPcm)
 
 TEST_F(AssetGen, RampHoldsTwelveValuesGettingBrighter)
 {
-    std::ifstream in(dir->path / "tex/red.txt");
+    std::ifstream in(dir->path("tex/red.txt"));
     std::vector<float> values;
     float value;
     while (in >> value)
@@ -201,25 +178,27 @@ TEST_F(AssetGen, RampHoldsTwelveValuesGettingBrighter)
     for (int texel = 1; texel < 4; ++texel)
         EXPECT_GT(values[texel * 3] + values[texel * 3 + 1] + values[texel * 3 + 2],
                   values[texel * 3 - 3] + values[texel * 3 - 2] + values[texel * 3 - 1]);
-    EXPECT_FALSE(slurp(dir->path / "comic.vs").empty());
-    EXPECT_FALSE(slurp(dir->path / "comic.fs").empty());
+    EXPECT_FALSE(readText(dir->path("comic.vs")).empty());
+    EXPECT_FALSE(readText(dir->path("comic.fs")).empty());
 }
 
 TEST_F(AssetGen, HighScoreTableStartsWithTwoHeaderLinesAndSurvivesRebuilds)
 {
-    const std::string fresh = slurp(dir->path / "HighScore.hs");
+    const std::string fresh = readText(dir->path("HighScore.hs"));
     EXPECT_EQ(std::count(fresh.begin(), fresh.end(), '\n'), 1); // two lines, no end after the last
     EXPECT_NE(fresh.back(), '\n');
 
-    ScratchDir other;
+    TempDir other;
     const std::string scores = "HIGH SCORES\nheader\n1      0:05:00      Ada";
-    std::ofstream(other.path / "HighScore.hs") << scores;
-    ASSERT_EQ(other.generate(), 0);
-    EXPECT_EQ(slurp(other.path / "HighScore.hs"), scores);
+    other.write("HighScore.hs", scores);
+    ASSERT_EQ(generate(other), 0);
+    EXPECT_EQ(readText(other.path("HighScore.hs")), scores);
 
     // Everything else comes out byte for byte the same on every run.
     for (const char *name : kBitmaps)
-        EXPECT_EQ(slurp(other.path / "Texturen" / name), slurp(dir->path / "Texturen" / name)) << name;
+        EXPECT_EQ(readText(other.path(std::string("Texturen/") + name)),
+                  readText(dir->path(std::string("Texturen/") + name))) << name;
     for (const char *name : kSounds)
-        EXPECT_EQ(slurp(other.path / "Sounds" / name), slurp(dir->path / "Sounds" / name)) << name;
+        EXPECT_EQ(readText(other.path(std::string("Sounds/") + name)),
+                  readText(dir->path(std::string("Sounds/") + name))) << name;
 }

@@ -11,7 +11,7 @@
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
-#include "support/PrivateRunDirectory.h"
+#include "support/Files.h"
 #include "world/Level.h"
 
 #include <QDir>

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The high-score screen through the playtest driver, in a private copy of
-# the run directory: the nickname and play time given on the command line
-# are entered in their place, and the real run directory's table is never
-# touched. A malformed play time is refused.
+# The playtest driver: on the high-score screen, in a private copy of the
+# run directory, the nickname and play time given on the command line are
+# entered in their place and the real run directory's table is never
+# touched; bad input (a malformed play time, a bad or missing script) is
+# refused with one line and a non-zero status. (The parser's messages are
+# InputScriptTest's.)
 set -uo pipefail
 : "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
 source "$GAME_SOURCE_DIR/scripts/xvfb.sh"
@@ -30,12 +32,21 @@ expected=$'HIGH SCORES\n#      Time         Name\n1      0:05:00      Ann\n2    
 "$driver" --world 8 --nickname "Longername" --play-time 10:00:00 --frames 1 "$work/idle.play" >/dev/null 2>&1
 [ "$(tail -n 1 HighScore.hs)" = "5      9:59:59      Longern" ] || fail "unexpected last line: $(tail -n 1 HighScore.hs)"
 
-out=$("$driver" --world 8 --play-time 5:30 "$work/idle.play" 2>&1 >/dev/null); status=$?
-if [ "$status" -ne 2 ] || [ "$(printf '%s\n' "$out" | grep -c .)" -ne 1 ] || [[ "$out" != *"bad play time"* ]]; then
-  fail "a malformed play time was not refused: $status $out"
-fi
+printf '0 key down W\n3 key down Q\n' >"$work/bad.play"
+# refused NAME EXPECTED-TEXT ARGUMENT...
+refused() {
+  local name=$1 expected=$2 out status
+  shift 2
+  out=$("$driver" --world 8 "$@" 2>&1 >/dev/null); status=$?
+  if [ "$status" -eq 0 ] || [ "$(printf '%s\n' "$out" | grep -c .)" -ne 1 ] || [[ "$out" != *"$expected"* ]]; then
+    fail "$name: expected a refusal with '$expected', got $status: $out"
+  fi
+}
+refused "malformed play time" "bad play time" --play-time 5:30 "$work/idle.play"
+refused "bad script line" "line 2: unknown key name" "$work/bad.play"
+refused "missing script" "cannot read" "$work/missing.play"
 [ "$(tail -n 1 HighScore.hs)" = "5      9:59:59      Longern" ] || fail "a refused run changed the table"
 
 [ "$(cksum <"$GAME_RUN_DIR/HighScore.hs" 2>&1)" = "$real_before" ] || fail "the real run directory's table changed"
-echo "high-score screen: $failures failed"
+echo "playtest driver: $failures failed"
 [ "$failures" -eq 0 ]
