@@ -17,8 +17,10 @@
 #include <QDir>
 #include <QImage>
 #include <algorithm>
+#include <cxxabi.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 #include <typeinfo>
 
 namespace {
@@ -98,8 +100,11 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSea
     for (size_t i = 0; i < game.worlds.size(); ++i) {
         auto *level = dynamic_cast<Level *>(game.worlds[i]);
         ASSERT_NE(level, nullptr);
-        const std::string name = typeid(*level).name();
-        SCOPED_TRACE("world " + std::to_string(i) + " " + name);
+        int status = 0;
+        const std::unique_ptr<char, decltype(&std::free)> name(
+            abi::__cxa_demangle(typeid(*level).name(), nullptr, nullptr, &status), std::free);
+        const std::string worldName = status == 0 ? name.get() : typeid(*level).name();
+        SCOPED_TRACE("world " + std::to_string(i) + " " + worldName);
         game.proxy->setWorld(level);
         level->display(); // the first frame of the run builds the shader
 
@@ -113,7 +118,7 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSea
         const double share = double(c.changed) / (kShotWidth * kShotHeight);
         std::printf("world %zu %s: %.3f %% of the pixels changed by more than %d levels, the largest change %d; "
                     "%d changed pixels in changed areas\n",
-                    i, name.c_str(), 100.0 * share, kRoundingLevels, c.largest, c.inAreas);
+                    i, worldName.c_str(), 100.0 * share, kRoundingLevels, c.largest, c.inAreas);
         EXPECT_LT(share, kMostChangedShare);
         EXPECT_EQ(c.inAreas, 0);
     }
