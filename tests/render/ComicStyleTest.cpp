@@ -56,23 +56,6 @@ protected:
     TempDir dir;
 };
 
-TEST_F(ComicStyleTest, LoadsTheFourTexelRampAsWritten)
-{
-    const std::string path = dir.write("tex/red.txt", kRamp);
-    ComicStyle style;
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    style.loadColorRamp(path.c_str(), texture);
-
-    const std::array<float, 12> expected = {0, 0, 0, 0.5f, 0, 0, 0.8f, 0.1f, 0.1f, 1, 0.3f, 0.3f};
-    const std::array<float, 12> texels = rampTexels(texture);
-    for (size_t i = 0; i < texels.size(); ++i)
-        EXPECT_NEAR(texels[i], expected[i], 1.0f / 255) << i;
-    GLint filter = 0;
-    glGetTexParameteriv(GL_TEXTURE_1D, GL_TEXTURE_MIN_FILTER, &filter);
-    EXPECT_EQ(filter, GL_NEAREST);
-}
-
 TEST_F(ComicStyleTest, RampIsLoadedOnceAndBoundOnItsOwnUnit)
 {
     dir.write("tex/red.txt", kRamp);
@@ -97,6 +80,15 @@ TEST_F(ComicStyleTest, RampIsLoadedOnceAndBoundOnItsOwnUnit)
     GLint active = 0;
     glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
     EXPECT_EQ(active, GL_TEXTURE0);
+
+    // Four texels as written, sampled without blending.
+    const std::array<float, 12> expected = {0, 0, 0, 0.5f, 0, 0, 0.8f, 0.1f, 0.1f, 1, 0.3f, 0.3f};
+    const std::array<float, 12> texels = rampTexels(texture);
+    for (size_t i = 0; i < texels.size(); ++i)
+        EXPECT_NEAR(texels[i], expected[i], 1.0f / 255) << i;
+    GLint filter = 0;
+    glGetTexParameteriv(GL_TEXTURE_1D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_NEAREST);
 }
 
 TEST_F(ComicStyleTest, AMissingOrCorruptRampWarnsOnceThenTheBuiltInRampStandsIn)
