@@ -121,34 +121,29 @@ TEST_F(CameraFollow, FacesBehindTheCameraOrFacingAwayAreIgnored)
 
 TEST_F(CameraFollow, BelowOneAndAHalfTheViewIsFirstPerson)
 {
-    // Pinned to 0 every step, after which the drift towards the wanted
-    // distance adds its 0.2 as usual.
-    camera->setDistance(1.4f);
-    camera->move();
-    EXPECT_EQ(camera->getDistance(), 0.2f);
-    camera->move();
-    EXPECT_EQ(camera->getDistance(), 0.2f);
-    camera->draw();
-    EXPECT_FALSE(hero->isVisible());
-
-    camera->setDistance(1.5f);
-    camera->move();
-    EXPECT_EQ(camera->getDistance(), 1.5f);
-    camera->draw();
-    EXPECT_FALSE(hero->isVisible()); // still closer than 2.0
-
-    camera->setDistance(2.0f);
-    camera->move();
-    camera->draw();
-    EXPECT_TRUE(hero->isVisible());
-
-    // A dying hero is seen from outside whatever the wheel says.
-    camera->setDistance(1.0f);
-    hero->kill();
-    camera->move();
-    EXPECT_EQ(camera->getDistance(), 5.0f);
-    camera->draw();
-    EXPECT_TRUE(hero->isVisible());
+    // In order, on one camera: below 1.5 the distance is pinned to 0 every
+    // step, after which the drift towards the wanted distance adds its 0.2.
+    const struct {
+        float set;
+        bool killHero;
+        float distance; // after one step
+        bool heroVisible;
+    } rows[] = {
+        {1.4f, false, 0.2f, false},
+        {0.2f, false, 0.2f, false}, // pinned again in the next step
+        {1.5f, false, 1.5f, false}, // not pinned, but still closer than 2.0
+        {2.0f, false, 2.0f, true},
+        {1.0f, true, 5.0f, true}, // a dying hero is seen from outside whatever the wheel says
+    };
+    for (const auto &row : rows) {
+        camera->setDistance(row.set);
+        if (row.killHero)
+            hero->kill();
+        camera->move();
+        EXPECT_EQ(camera->getDistance(), row.distance) << "set to " << row.set;
+        camera->draw();
+        EXPECT_EQ(hero->isVisible(), row.heroVisible) << "set to " << row.set;
+    }
 }
 
 TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)

@@ -3,13 +3,13 @@
 // high-score table in the user's own directory.
 #include "app/Paths.h"
 #include "screens/HighScoreTable.h"
+#include "support/Files.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -75,16 +75,12 @@ TEST_F(PathsTest, SeedsAMissingTableWithTheHeaderAndKeepsAnExistingOne)
 {
     const std::string fresh = at("user") + "/new/torchhero/HighScore.hs";
     EXPECT_EQ(seedHighScoreTable(fresh), "");
-    std::stringstream content;
-    content << std::ifstream(fresh).rdbuf();
-    EXPECT_EQ(content.str(), HighScoreTable::kEmptyTable);
+    EXPECT_EQ(readText(fresh), HighScoreTable::kEmptyTable);
 
     const std::string kept = at("user") + "/HighScore.hs";
-    std::ofstream(kept) << "HIGH SCORES\n#\n1      0:05:00      Ann";
+    writeFile(kept, "HIGH SCORES\n#\n1      0:05:00      Ann");
     EXPECT_EQ(seedHighScoreTable(kept), "");
-    std::stringstream keptContent;
-    keptContent << std::ifstream(kept).rdbuf();
-    EXPECT_EQ(keptContent.str(), "HIGH SCORES\n#\n1      0:05:00      Ann");
+    EXPECT_EQ(readText(kept), "HIGH SCORES\n#\n1      0:05:00      Ann");
 
     EXPECT_EQ(seedHighScoreTable(at("shaders") + "/comic.vs/HighScore.hs"),
               "cannot write " + at("shaders") + "/comic.vs/HighScore.hs");
