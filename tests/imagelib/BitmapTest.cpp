@@ -135,7 +135,7 @@ TEST(Bitmap, SpacingComesFromResolution)
     EXPECT_FLOAT_EQ(back.getSpacing(1), 2.0f);
 }
 
-TEST(Bitmap, CreateAdoptsCallerBufferWithoutOwningIt)
+TEST(Bitmap, CreateAdoptsCallerBufferWithoutOwningItOrZeroesItsOwn)
 {
     unsigned char pixels[2 * 2 * 3];
     for (int i = 0; i < 12; ++i)
@@ -156,10 +156,8 @@ TEST(Bitmap, CreateAdoptsCallerBufferWithoutOwningIt)
     VOXA::Bitmap back;
     ASSERT_EQ(back.read(tmp.path("c.bmp").c_str(), 1), 1);
     EXPECT_EQ(std::memcmp(back.getTypedData(), pixels, 12), 0);
-}
 
-TEST(Bitmap, CreateWithoutDataIsZeroed)
-{
+    // Without a buffer the picture is its own, zeroed.
     VOXA::Bitmap bmp;
     ASSERT_EQ(bmp.create(3, 2, 4), 1);
     EXPECT_EQ(bmp.getBitsPerPixel(), 32u);
@@ -169,7 +167,7 @@ TEST(Bitmap, CreateWithoutDataIsZeroed)
     EXPECT_EQ(bmp.getImageSize(), 0);
 }
 
-TEST(Bitmap, WriteRefusesWhatBmpCannotHold)
+TEST(Bitmap, RefusesWhatBmpCannotHoldAndWhatIsNoFile)
 {
     TempDir tmp;
     const std::string path = tmp.path("w.bmp");
@@ -182,11 +180,7 @@ TEST(Bitmap, WriteRefusesWhatBmpCannotHold)
     ASSERT_EQ(ok.create(2, 2, 3), 1);
     EXPECT_EQ(ok.write(nullptr), -1);
     EXPECT_EQ(ok.write(tmp.path("missing/dir/w.bmp").c_str()), -1);
-}
 
-TEST(Bitmap, ReadRefusesMissingAndSpecialFiles)
-{
-    TempDir tmp;
     VOXA::Bitmap bmp;
     EXPECT_EQ(bmp.read(nullptr, 1), -1);
     EXPECT_EQ(bmp.read(tmp.path("nothing.bmp").c_str(), 1), -1);

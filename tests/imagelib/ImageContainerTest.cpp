@@ -107,6 +107,12 @@ TEST(ImageAccess, OutOfRangeIsInertAndReadsZero)
     img.getPixel(pixel, 1.9f, 1.2f, 0.0f); // coordinates are cut
     EXPECT_EQ(pixel[0], 0.0f);
     EXPECT_EQ(pixel[1], 4.0f);
+    // So are ranges of missing channels.
+    img.setRange(10.0f, 30.0f, 0);
+    img.setRange(1.0f, 2.0f, 2);
+    img.setRange(1.0f, 2.0f, -1);
+    EXPECT_EQ(img.getLower(2), 0.0f);
+    EXPECT_EQ(img.getLower(0), 10.0f);
 }
 
 TEST(ImageSequential, StopsAtTheEndAndSetCurrentNeedsAPreviousValue)
@@ -129,17 +135,6 @@ TEST(ImageSequential, StopsAtTheEndAndSetCurrentNeedsAPreviousValue)
     img.setPos(-3);
     EXPECT_FALSE(img.nextValue(v));
     EXPECT_FALSE(img.putNext(1.0f));
-}
-
-TEST(ImageWindowLevel, RangesOfMissingChannelsAreIgnored)
-{
-    ImageBase<float> img;
-    ASSERT_EQ(img.init(1, 1, 1, 1, 2), 0);
-    img.setRange(10.0f, 30.0f, 0);
-    img.setRange(1.0f, 2.0f, 2); // no channel 2
-    img.setRange(1.0f, 2.0f, -1);
-    EXPECT_EQ(img.getLower(2), 0.0f);
-    EXPECT_EQ(img.getLower(0), 10.0f);
 }
 
 TEST(ImageWindowLevel, InvertUsesEachChannelsRange)

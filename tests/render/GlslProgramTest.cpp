@@ -64,7 +64,7 @@ const GLSL::Uniform *find(const GLSL::Program &program, const std::string &name)
 
 class GlslProgram : public GlContextTest {};
 
-TEST_F(GlslProgram, SettersAndGettersWorkByNameAndIgnoreUnknownNames)
+TEST_F(GlslProgram, SettersGettersAndLocationsWorkByNameAndSurviveRelinking)
 {
     Built built;
     build(built, kVertex, kFragment);
@@ -112,16 +112,10 @@ TEST_F(GlslProgram, SettersAndGettersWorkByNameAndIgnoreUnknownNames)
     EXPECT_EQ(untouched[0], 9.0f);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     GLSL::Program::unbind();
-}
 
-TEST_F(GlslProgram, UniformLocationLooksUpAndThrowsForUnknownNames)
-{
-    Built built;
-    build(built, kVertex, kFragment);
-    GLSL::Program &program = *built.program;
+    // Locations: recorded ones, and the GL's for names not recorded as such.
     EXPECT_EQ(program.getUniformLocation("tint"), find(program, "tint")->location);
     EXPECT_EQ(program.getUniformLocation("tex"), program.getRawUniformLocation("tex"));
-    // Not recorded under this name, but the GL knows it.
     EXPECT_EQ(program.getUniformLocation("weights[2]"), program.getRawUniformLocation("weights[2]"));
     try {
         program.getUniformLocation("nothing");
@@ -129,16 +123,12 @@ TEST_F(GlslProgram, UniformLocationLooksUpAndThrowsForUnknownNames)
     } catch (const std::logic_error &error) {
         EXPECT_STREQ(error.what(), "nothing - is not a valid uniform variable name");
     }
-}
 
-TEST_F(GlslProgram, RelinkingRebuildsBothLists)
-{
-    Built built;
-    build(built, kVertex, kFragment);
-    const size_t uniforms = built.program->getUniforms().size();
-    built.program->link();
-    EXPECT_EQ(built.program->getUniforms().size(), uniforms);
-    EXPECT_EQ(built.program->getSamplers().size(), 2u);
+    // Relinking rebuilds both lists rather than adding to them.
+    const size_t uniforms = program.getUniforms().size();
+    program.link();
+    EXPECT_EQ(program.getUniforms().size(), uniforms);
+    EXPECT_EQ(program.getSamplers().size(), 2u);
     GLint current = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &current);
     EXPECT_EQ(current, 0);
