@@ -19,13 +19,14 @@ unsigned int load(const std::string &name, std::string &printed)
     return index;
 }
 
-// Writes a bitmap of the given channel count, every byte `value`.
-void writeBitmap(const std::string &path, int width, int height, int channels, unsigned char value)
+// Writes Texturen/NAME below `dir` as a bitmap of the given channel count.
+void writeBitmap(const TempDir &dir, const std::string &name, int width, int height, int channels,
+                 std::vector<unsigned char> data)
 {
-    std::vector<unsigned char> data(size_t(width) * height * channels, value);
+    std::filesystem::create_directories(dir.path("Texturen"));
     VOXA::Bitmap bitmap;
     ASSERT_EQ(bitmap.create(width, height, channels, data.data()), 1);
-    ASSERT_EQ(bitmap.write(path.c_str()), 1);
+    ASSERT_EQ(bitmap.write(dir.path("Texturen/" + name).c_str()), 1);
 }
 
 bool isPowerOfTwo(GLint n) { return n > 0 && (n & (n - 1)) == 0; }
@@ -63,9 +64,8 @@ TEST_F(TextureManager, AFailedLoadUsesNoIndexAndTheSameFileTwiceMakesTwoTextures
 TEST_F(TextureManager, BitmapsThatAreNotThreeBytesAPixelAreRefused)
 {
     TempDir dir;
-    std::filesystem::create_directories(dir.dir() + "/Texturen");
-    writeBitmap(dir.dir() + "/Texturen/grey.bmp", 16, 16, 1, 200);
-    writeBitmap(dir.dir() + "/Texturen/alpha.bmp", 16, 16, 4, 200);
+    writeBitmap(dir, "grey.bmp", 16, 16, 1, std::vector<unsigned char>(16 * 16, 200));
+    writeBitmap(dir, "alpha.bmp", 16, 16, 4, std::vector<unsigned char>(16 * 16 * 4, 200));
     ScopedWorkingDirectory cwd(dir.dir());
     for (const char *name : {"grey.bmp", "alpha.bmp"}) {
         std::string printed;
@@ -81,20 +81,15 @@ TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
     // 50 x 30: rows of 150 bytes, not a multiple of four. Blue on the left,
     // red on the right, and the top rows white.
     constexpr int kW = 50, kH = 30;
+    auto full = [](bool on) -> unsigned char { return on ? 255 : 0; };
     std::vector<unsigned char> bgr;
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW; ++x) {
-            if (y < 3)
-                bgr.insert(bgr.end(), {255, 255, 255});
-            else
-                bgr.insert(bgr.end(), {x < kW / 2 ? (unsigned char)255 : (unsigned char)0, 0,
-                                       x < kW / 2 ? (unsigned char)0 : (unsigned char)255});
+            const bool top = y < 3, left = x < kW / 2;
+            bgr.insert(bgr.end(), {full(top || left), full(top), full(top || !left)});
         }
     TempDir dir;
-    std::filesystem::create_directories(dir.dir() + "/Texturen");
-    VOXA::Bitmap bitmap;
-    ASSERT_EQ(bitmap.create(kW, kH, 3, bgr.data()), 1);
-    ASSERT_EQ(bitmap.write((dir.dir() + "/Texturen/odd.bmp").c_str()), 1);
+    writeBitmap(dir, "odd.bmp", kW, kH, 3, bgr);
     ScopedWorkingDirectory cwd(dir.dir());
 
     std::string printed;
