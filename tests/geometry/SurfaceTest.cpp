@@ -92,18 +92,3 @@ TEST(SurfaceTiling, ARemainderAcrossClosesEachStripAtTheFarEdge)
     for (size_t v = 0; v < strips[1].size(); v += 2)
         EXPECT_EQ(strips[1][v].position, strips[1][v + 1].position);
 }
-
-TEST(SurfaceTiling, AHundredSquareFloorIsAHundredStripsOfAHundredTilesPlusAnEmptyOne)
-{
-    Surface floor(SbVec3f(0, 0, 0), SbVec3f(100, 0, 0), SbVec3f(0, 0, 100));
-    const auto strips = floor.tileStrips();
-    ASSERT_EQ(strips.size(), 101u);
-    for (const auto &strip : strips)
-        ASSERT_EQ(strip.size(), 202u);
-    // The image repeats every two units: texture coordinates are half the
-    // distance from the corner.
-    EXPECT_EQ(strips[99][201].position, SbVec3f(100, 0, 100));
-    EXPECT_EQ(strips[99][201].s, 50.0f);
-    EXPECT_EQ(strips[99][201].t, 50.0f);
-    EXPECT_EQ(strips[100][0].position, strips[100][1].position);
-}
