@@ -17,38 +17,34 @@ bool allFinite(SbVec3f v)
 const SbVec3f kCorner(0, 0, 0), kEdgeA(10, 0, 0), kEdgeB(0, 0, 10), kUp(0, 1, 0);
 } // namespace
 
-TEST(SolveFrame, ZeroPivotsAreSwappedAwayForAxisAlignedFaces)
+TEST(SolveFrame, ZeroPivotsAreSwappedAwayAndSingularSystemsGiveNonFiniteResults)
 {
-    // Floor with a vertical probe: the y row holds only the probe column,
-    // so row 1 has a zero pivot until rows 1 and 2 are swapped.
-    const SbVec3f stu =
-        Entity::solveFrame(kCorner, kEdgeA, kEdgeB, SbVec3f(0, 1, 0), SbVec3f(3, 1.5f, 7));
-    EXPECT_EQ(stu, SbVec3f(0.3f, 0.7f, 1.5f));
-
-    // Every row starts with a zero pivot: a wall in the plane x = 4 whose
-    // edges run along y and z, probed along x.
-    const SbVec3f wall = Entity::solveFrame(SbVec3f(4, 0, 0), SbVec3f(0, 2, 0), SbVec3f(0, 0, 5),
-                                            SbVec3f(-1, 0, 0), SbVec3f(6, 1, 1));
-    EXPECT_EQ(wall, SbVec3f(0.5f, 0.2f, -2.0f));
-}
-
-TEST(SolveFrame, SeveralPivotCandidatesEndWithTheLastOneAndStillSolve)
-{
-    // Column 0 is zero on the diagonal and non-zero in rows 1 and 2: both
-    // are swapped up in turn.
+    // Column 0 of this frame is zero on the diagonal and non-zero in rows 1
+    // and 2: both are swapped up in turn.
     const SbVec3f a(0, 1, 2), b(1, 0, 0), c(0, 0, 1);
-    const SbVec3f p = a * 3.0f + b * 5.0f + c * 7.0f;
-    EXPECT_EQ(Entity::solveFrame(SbVec3f(0, 0, 0), a, b, c, p), SbVec3f(3, 5, 7));
-}
-
-TEST(SolveFrame, SingularSystemsGiveNonFiniteResults)
-{
-    // Probe direction lying in the face's plane.
-    EXPECT_FALSE(allFinite(
-        Entity::solveFrame(kCorner, kEdgeA, kEdgeB, SbVec3f(1, 0, 0), SbVec3f(1, 1, 1))));
-    // Degenerate face: both edges parallel.
-    EXPECT_FALSE(allFinite(
-        Entity::solveFrame(kCorner, kEdgeA, SbVec3f(5, 0, 0), kUp, SbVec3f(1, 1, 1))));
+    const struct {
+        const char *name;
+        SbVec3f corner, edgeA, edgeB, probe, point;
+        bool finite;
+        SbVec3f solution;
+    } rows[] = {
+        // The y row holds only the probe column: row 1 has a zero pivot
+        // until rows 1 and 2 are swapped.
+        {"floor, vertical probe", kCorner, kEdgeA, kEdgeB, kUp, {3, 1.5f, 7}, true, {0.3f, 0.7f, 1.5f}},
+        {"wall in x = 4 probed along x: every row starts with a zero pivot", {4, 0, 0}, {0, 2, 0},
+         {0, 0, 5}, {-1, 0, 0}, {6, 1, 1}, true, {0.5f, 0.2f, -2.0f}},
+        {"several pivot candidates", {0, 0, 0}, a, b, c, a * 3.0f + b * 5.0f + c * 7.0f, true, {3, 5, 7}},
+        {"probe direction in the face's plane", kCorner, kEdgeA, kEdgeB, {1, 0, 0}, {1, 1, 1}, false, {}},
+        {"degenerate face: both edges parallel", kCorner, kEdgeA, {5, 0, 0}, kUp, {1, 1, 1}, false, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const SbVec3f got = Entity::solveFrame(row.corner, row.edgeA, row.edgeB, row.probe, row.point);
+        EXPECT_EQ(allFinite(got), row.finite);
+        if (row.finite) {
+            EXPECT_EQ(got, row.solution);
+        }
+    }
 }
 
 TEST(QuadContact, RestingActorIsHeldExactlyOneAboveTheFloor)

@@ -27,7 +27,7 @@ TEST(InputScript, ReadsEveryKindOfEventInOrder)
     EXPECT_EQ(script.events[5].frame, 41);
 }
 
-TEST(InputScript, RejectsBadLinesNamingTheLine)
+TEST(InputScript, RejectsBadLinesNamingTheLineAndMissingFiles)
 {
     const struct {
         const char *text;
@@ -49,10 +49,6 @@ TEST(InputScript, RejectsBadLinesNamingTheLine)
     };
     for (const auto &c : cases)
         EXPECT_EQ(parseInputScript(c.text).error, c.error) << c.text;
-}
-
-TEST(InputScript, MissingFileIsAnError)
-{
     EXPECT_EQ(loadInputScript("/nonexistent/run.play").error, "cannot read /nonexistent/run.play");
 }
 
