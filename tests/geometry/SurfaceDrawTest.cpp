@@ -28,7 +28,7 @@ protected:
     void TearDown() override { glDisable(GL_CULL_FACE); }
 };
 
-TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideFlippedOrNot)
+TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideAndTheOutlineOnlyShowsInItsPass)
 {
     // Normal (0, 0, 1): towards the viewer.
     Surface facing(SbVec3f(-1, -1, 0), SbVec3f(-1, 1, 0), SbVec3f(1, -1, 0));
@@ -49,11 +49,10 @@ TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideFlippedOrNot)
     away.flip(); // flipped towards the viewer: visible
     away.drawStatic();
     EXPECT_GT(litPixels(grab()), 1000);
-}
 
-TEST_F(SurfaceDraw, TheOutlineQuadIsOnlyDrawnInTheOutlinePass)
-{
-    Surface facing(SbVec3f(-1, -1, 0), SbVec3f(-1, 1, 0), SbVec3f(1, -1, 0));
+    // The outline quad is only drawn in the outline pass.
+    glClear(GL_COLOR_BUFFER_BIT);
+    facing.flip(); // towards the viewer again
     glColor3f(1, 1, 1);
     facing.draw();
     EXPECT_EQ(litPixels(grab()), 0);

@@ -49,18 +49,16 @@ void placeTorch()
     glEnable(GL_LIGHTING);
 }
 
+// The whole view, facing the viewer, textured once over.
 void drawQuad()
 {
+    const float corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}}; // texture coordinates
     glBegin(GL_QUADS);
     glNormal3f(0, 0, 1);
-    glTexCoord2f(0, 0);
-    glVertex3f(-kHalfExtent, -kHalfExtent, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(kHalfExtent, -kHalfExtent, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(kHalfExtent, kHalfExtent, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(-kHalfExtent, kHalfExtent, 0);
+    for (const auto &st : corners) {
+        glTexCoord2f(st[0], st[1]);
+        glVertex3f((2 * st[0] - 1) * kHalfExtent, (2 * st[1] - 1) * kHalfExtent, 0);
+    }
     glEnd();
 }
 } // namespace
