@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 class PlayerLife : public HeroTest {
 protected:
     void SetUp() override
@@ -47,36 +49,25 @@ TEST_F(PlayerLife, EveryPoseLeavesMatricesWindingAndErrorsAsFound)
     auto floor = floorAt(0.0f);
     while (glGetError() != GL_NO_ERROR) {
     }
-
-    step(*hero, {floor.get()});
-    hero->draw();
-    expectGlStateClean("standing");
-    hero->walk();
-    for (auto key : {&Player::forwardOn, &Player::backOn, &Player::leftOn, &Player::rightOn})
-        (hero.get()->*key)();
-    step(*hero, {floor.get()});
-    hero->draw();
-    expectGlStateClean("walking");
-    hero->jump();
-    step(*hero, {floor.get()});
-    hero->draw();
-    expectGlStateClean("jumping");
-    hero->enableOutline();
-    hero->draw();
-    hero->disableOutline();
-    expectGlStateClean("outline");
-    hero->setVisible(false);
-    hero->draw();
-    expectGlStateClean("first person");
-    hero->kill();
-    hero->draw();
-    expectGlStateClean("dead, first person");
-    hero->setVisible(true);
-    hero->draw();
-    expectGlStateClean("dead");
-    hero->victoryStep();
-    hero->drawVictory();
-    expectGlStateClean("victory");
-    hero->drawDefeat();
-    expectGlStateClean("defeat");
+    Player &h = *hero;
+    auto stepOnFloor = [&] { step(h, {floor.get()}); };
+    // In order, each pose from the one before.
+    const struct {
+        const char *pose;
+        std::function<void()> draw;
+    } poses[] = {
+        {"standing", [&] { stepOnFloor(); h.draw(); }},
+        {"walking", [&] { h.walk(); h.forwardOn(); h.backOn(); h.leftOn(); h.rightOn(); stepOnFloor(); h.draw(); }},
+        {"jumping", [&] { h.jump(); stepOnFloor(); h.draw(); }},
+        {"outline", [&] { h.enableOutline(); h.draw(); h.disableOutline(); }},
+        {"first person", [&] { h.setVisible(false); h.draw(); }},
+        {"dead, first person", [&] { h.kill(); h.draw(); }},
+        {"dead", [&] { h.setVisible(true); h.draw(); }},
+        {"victory", [&] { h.victoryStep(); h.drawVictory(); }},
+        {"defeat", [&] { h.drawDefeat(); }},
+    };
+    for (const auto &p : poses) {
+        p.draw();
+        expectGlStateClean(p.pose);
+    }
 }
