@@ -195,7 +195,10 @@ TEST_F(ComicStyleTest, AShaderThatDoesNotBuildLeavesTheFixedPipelineDrawing)
         {"vertex shader missing", nullptr, fragment.c_str(), "comic.vs: missing"},
         {"fragment shader empty", vertex.c_str(), "", "comic.fs: empty"},
         {"fragment shader of random bytes", vertex.c_str(), "\x8f\x01 {{ \x7f", "comic.fs: does not compile"},
-        {"vertex and fragment swapped", fragment.c_str(), vertex.c_str(), "comic.vs: "},
+        // Both files hold a vertex shader: each compiles, the two do not link.
+        // (Swapping the two files instead trips a use-after-free inside Mesa
+        // 22.3's linker now and then; see scripts/asan.supp.)
+        {"two vertex shaders", vertex.c_str(), vertex.c_str(), "comic.fs: does not link with comic.vs"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
