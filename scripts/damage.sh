@@ -41,8 +41,7 @@ if [ "$WORLD" = all ]; then WORLD_ARGS=(--world 0 --all-worlds); else WORLD_ARGS
 
 source scripts/xvfb.sh
 export ALSOFT_DRIVERS=null LIBGL_ALWAYS_SOFTWARE=1
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:suppressions=$PWD/scripts/asan.supp
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+source scripts/sanitizers.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -10,9 +10,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   shift
   export BUILD_DIR=build-sanitize
   scripts/build.sh -DGAME_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-  # Mesa and Qt keep one-off allocations until exit; leaks are not errors here.
-  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:suppressions=$PWD/scripts/asan.supp
-  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  source scripts/sanitizers.sh
 else
   export BUILD_DIR=build
   scripts/build.sh
