@@ -33,17 +33,9 @@ while [ $# -gt 0 ]; do
        exit 2 ;;
   esac
 done
-BUILD_DIR=$(cd "$BUILD_DIR" && pwd) || exit 2
-DRIVER="$BUILD_DIR/tools/playtest/playtest"
-[ -x "$DRIVER" ] || { echo "damage: no playtest driver in $BUILD_DIR" >&2; exit 2; }
+source scripts/driverruns.sh
 [ -n "$FILES" ] || FILES=$(cd "$BUILD_DIR/run" && find . -type f ! -name '.*' | sed 's|^\./||' | sort)
 if [ "$WORLD" = all ]; then WORLD_ARGS=(--world 0 --all-worlds); else WORLD_ARGS=(--world "$WORLD"); fi
-
-source scripts/xvfb.sh
-export ALSOFT_DRIVERS=null LIBGL_ALWAYS_SOFTWARE=1
-source scripts/sanitizers.sh
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 # A valid file of another kind than the one the game expects at $1.
 wrong_kind() {
@@ -80,11 +72,10 @@ check_one() { # file kind
   damage "$dir" "$file" "$kind"
   (cd "$dir" && timeout -s KILL "$LIMIT" "$DRIVER" "${WORLD_ARGS[@]}" --frames "$FRAMES" --random 1 \
      >"$work/$name.out" 2>"$work/$name.err")
-  local status=$? problem=
-  if [ "$status" -eq 137 ]; then problem="no end within ${LIMIT}s (hang?)"
-  elif grep -qE 'AddressSanitizer|runtime error' "$work/$name.err"; then problem="sanitizer report"
-  elif [ "$status" -ne 0 ]; then problem="exit status $status"
-  elif must_be_named "$file" "$kind" && ! grep -qF "$file: " "$work/$name.err"; then problem="not named on standard error"
+  local status=$? problem
+  problem=$(run_problem "$status" "$work/$name.err" "$LIMIT")
+  if [ -z "$problem" ] && must_be_named "$file" "$kind" && ! grep -qF "$file: " "$work/$name.err"; then
+    problem="not named on standard error"
   fi
   if [ -n "$problem" ]; then
     { echo "FAIL $file $kind: $problem"; grep -m5 -E 'ERROR|runtime error|#[0-3] ' "$work/$name.err" | sed 's/^/    /'; } \
@@ -96,21 +87,12 @@ check_one() { # file kind
 }
 
 echo "damage: worlds ${WORLD_ARGS[*]}, $FRAMES frames each, driver $DRIVER"
-# Xvfb is a job of this shell too: wait for the runs by their pids.
-running=()
 for file in $FILES; do
   for kind in removed empty random wrong-kind; do
-    while [ "${#running[@]}" -ge "$JOBS" ]; do
-      wait -n "${running[@]}"
-      alive=()
-      for pid in "${running[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done
-      running=("${alive[@]}")
-    done
-    check_one "$file" "$kind" &
-    running+=($!)
+    start_run check_one "$file" "$kind"
   done
 done
-[ "${#running[@]}" -eq 0 ] || wait "${running[@]}"
+wait_for_runs
 cat "$work"/verdict-*
 echo "damage: $(grep -c '^ok' "$work"/verdict-* | awk -F: '{s+=$2} END {print s}') handled, $(cat "$work"/verdict-* | grep -c '^FAIL') failed"
 ! grep -q '^FAIL' "$work"/verdict-*

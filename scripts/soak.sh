@@ -31,15 +31,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 LIMIT=${LIMIT:-$((60 + FRAMES / 10))}
-BUILD_DIR=$(cd "$BUILD_DIR" && pwd) || exit 2
-DRIVER="$BUILD_DIR/tools/playtest/playtest"
-[ -x "$DRIVER" ] || { echo "soak: no playtest driver in $BUILD_DIR" >&2; exit 2; }
-
-source scripts/xvfb.sh
-export ALSOFT_DRIVERS=null LIBGL_ALWAYS_SOFTWARE=1
-source scripts/sanitizers.sh
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source scripts/driverruns.sh
 
 # One run: world $1, seed $2. Writes a one-line verdict to $work/verdict-*.
 soak_one() {
@@ -53,11 +45,8 @@ soak_one() {
   local took=$((SECONDS - start))
   local frames
   frames=$(sed -n 's/^frames in worlds: //p' "$work/$name.out")
-  local problem=
-  if [ "$status" -eq 137 ]; then problem="no end within ${LIMIT}s (hang?)"
-  elif grep -qE 'AddressSanitizer|runtime error|LeakSanitizer' "$work/$name.err"; then problem="sanitizer report"
-  elif [ "$status" -ne 0 ]; then problem="exit status $status"
-  fi
+  local problem
+  problem=$(run_problem "$status" "$work/$name.err" "$LIMIT")
   if [ -n "$problem" ]; then
     { echo "FAIL world $world seed $seed: $problem after ${took}s"
       grep -m5 -E 'not finite|ERROR|runtime error|#[0-3] ' "$work/$name.err" | sed 's/^/    /'
@@ -70,20 +59,11 @@ soak_one() {
 }
 
 echo "soak: $FRAMES frames per run, worlds $WORLDS, seeds $SEEDS, driver $DRIVER"
-# Xvfb is a job of this shell too: wait for the runs by their pids.
-running=()
 for seed in $SEEDS; do
   for world in $WORLDS; do
-    while [ "${#running[@]}" -ge "$JOBS" ]; do
-      wait -n "${running[@]}"
-      alive=()
-      for pid in "${running[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done
-      running=("${alive[@]}")
-    done
-    soak_one "$world" "$seed" &
-    running+=($!)
+    start_run soak_one "$world" "$seed"
   done
 done
-[ "${#running[@]}" -eq 0 ] || wait "${running[@]}"
+wait_for_runs
 cat "$work"/verdict-* | sort -k3n
 ! grep -q '^FAIL' "$work"/verdict-*
