@@ -108,41 +108,26 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
         showMinimized();
         break;
     default:
-        heldKeys.insert(event->key());
-        if (InputRecorder *recording = recorder())
-            recording->keyPressed(session->stepsRun(), event->key());
-        proxy->keyPressed(event->key(), 0, 0, static_cast<int>(event->modifiers()));
+        pressKey(event->key(), static_cast<int>(event->modifiers()));
     }
 }
 
 void QtFenster::keyReleaseEvent(QKeyEvent *event)
 {
-    if (replaying())
-        return;
-    heldKeys.erase(event->key());
-    if (InputRecorder *recording = recorder())
-        recording->keyReleased(session->stepsRun(), event->key());
-    proxy->keyReleased(event->key(), static_cast<int>(event->modifiers()));
+    if (!replaying())
+        releaseKey(event->key(), static_cast<int>(event->modifiers()));
 }
 
 void QtFenster::mousePressEvent(QMouseEvent *event)
 {
-    if (replaying())
-        return;
-    heldButtons.insert(static_cast<int>(event->button()));
-    if (InputRecorder *recording = recorder())
-        recording->mouseButton(session->stepsRun(), static_cast<int>(event->button()), true);
-    proxy->mouseButton(static_cast<int>(event->button()), true);
+    if (!replaying())
+        changeButton(static_cast<int>(event->button()), true);
 }
 
 void QtFenster::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (replaying())
-        return;
-    heldButtons.erase(static_cast<int>(event->button()));
-    if (InputRecorder *recording = recorder())
-        recording->mouseButton(session->stepsRun(), static_cast<int>(event->button()), false);
-    proxy->mouseButton(static_cast<int>(event->button()), false);
+    if (!replaying())
+        changeButton(static_cast<int>(event->button()), false);
 }
 
 void QtFenster::focusOutEvent(QFocusEvent *event)
@@ -150,20 +135,38 @@ void QtFenster::focusOutEvent(QFocusEvent *event)
     // The releases of whatever is held now go to the window that took the
     // focus: the world gets them here, or the hero would walk on alone. A
     // recording writes them down too, so that its replay lets go as well.
-    InputRecorder *recording = recorder();
-    for (int key : heldKeys) {
-        if (recording)
-            recording->keyReleased(session->stepsRun(), key);
-        proxy->keyReleased(key, 0);
-    }
-    for (int button : heldButtons) {
-        if (recording)
-            recording->mouseButton(session->stepsRun(), button, false);
-        proxy->mouseButton(button, false);
-    }
-    heldKeys.clear();
-    heldButtons.clear();
+    for (int key : std::set<int>(heldKeys))
+        releaseKey(key, 0);
+    for (int button : std::set<int>(heldButtons))
+        changeButton(button, false);
     QOpenGLWidget::focusOutEvent(event);
+}
+
+void QtFenster::pressKey(int key, int modifiers)
+{
+    heldKeys.insert(key);
+    if (InputRecorder *recording = recorder())
+        recording->keyPressed(session->stepsRun(), key);
+    proxy->keyPressed(key, 0, 0, modifiers);
+}
+
+void QtFenster::releaseKey(int key, int modifiers)
+{
+    heldKeys.erase(key);
+    if (InputRecorder *recording = recorder())
+        recording->keyReleased(session->stepsRun(), key);
+    proxy->keyReleased(key, modifiers);
+}
+
+void QtFenster::changeButton(int button, bool pressed)
+{
+    if (pressed)
+        heldButtons.insert(button);
+    else
+        heldButtons.erase(button);
+    if (InputRecorder *recording = recorder())
+        recording->mouseButton(session->stepsRun(), button, pressed);
+    proxy->mouseButton(button, pressed);
 }
 
 void QtFenster::mouseMoveEvent(QMouseEvent *event)

@@ -76,6 +76,11 @@ private:
     // Where the player's input that reaches the world is written down; null
     // when nothing is recorded.
     InputRecorder *recorder() const;
+    // The player's key and button changes as they reach the world: kept in
+    // heldKeys/heldButtons, written down when recording, then forwarded.
+    void pressKey(int key, int modifiers);
+    void releaseKey(int key, int modifiers);
+    void changeButton(int button, bool pressed);
 };
 
 // How the game window opens: Qt's default size when width or height is 0.
