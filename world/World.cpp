@@ -2,6 +2,11 @@
 
 #include "render/GL.h"
 
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
+
 World::World()
     : leftButtonDown(false), rightButtonDown(false),
       // The whole level is one cell: one x slice, one y row, one z cell.
@@ -10,3 +15,11 @@ World::World()
 }
 
 void World::resize(int width, int height) { glViewport(0, 0, width, height); }
+
+std::string worldClassName(const World &world)
+{
+    int status = 0;
+    const std::unique_ptr<char, void (*)(void *)> name(
+        abi::__cxa_demangle(typeid(world).name(), nullptr, nullptr, &status), std::free);
+    return status == 0 ? name.get() : typeid(world).name();
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <Inventor/SbVec3f.h>
+#include <string>
 #include <vector>
 
 class Boundary;
@@ -74,3 +75,7 @@ protected:
     std::vector<MovingBoundary *> movingBoundaries;
     SpatialGrid grid;
 };
+
+// The world's class name as written in the source ("Level01", "EndLevel"),
+// for reports of the tools and tests.
+std::string worldClassName(const World &world);

@@ -17,11 +17,8 @@
 #include <QDir>
 #include <QImage>
 #include <algorithm>
-#include <cxxabi.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <memory>
-#include <typeinfo>
 
 namespace {
 constexpr int kShotWidth = 640;
@@ -100,10 +97,7 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSea
     for (size_t i = 0; i < game.worlds.size(); ++i) {
         auto *level = dynamic_cast<Level *>(game.worlds[i]);
         ASSERT_NE(level, nullptr);
-        int status = 0;
-        const std::unique_ptr<char, decltype(&std::free)> name(
-            abi::__cxa_demangle(typeid(*level).name(), nullptr, nullptr, &status), std::free);
-        const std::string worldName = status == 0 ? name.get() : typeid(*level).name();
+        const std::string worldName = worldClassName(*level);
         SCOPED_TRACE("world " + std::to_string(i) + " " + worldName);
         game.proxy->setWorld(level);
         level->display(); // the first frame of the run builds the shader

@@ -15,6 +15,7 @@
 // Defaults: 300 frames of each kind, 1024 x 768, every world. --tiled
 // records the static faces in unit tiles, as the game drew them before.
 #include "actors/AudioDevice.h"
+#include "app/CommandLine.h"
 #include "app/GameRegistry.h"
 #include "app/Startup.h"
 #include "app/WarningBox.h"
@@ -27,22 +28,21 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <cxxabi.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <numeric>
-#include <memory>
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 namespace {
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 768;
 constexpr int kDefaultFrames = 300;
+// Largest framebuffer side --size accepts, in pixels.
+constexpr int kMaxSide = 4096;
 // Frames run before timing starts: the first frame builds the shader, the
 // hero lands.
 constexpr int kWarmUpFrames = 10;
@@ -72,7 +72,7 @@ bool parseOptions(int argc, char **argv, Options &options)
         if (!std::strcmp(argv[i], "--frames") && i + 1 < argc)
             options.frames = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--size") && i + 1 < argc) {
-            if (std::sscanf(argv[++i], "%dx%d", &options.width, &options.height) != 2)
+            if (!parseWindowSize(argv[++i], kMaxSide, options.width, options.height))
                 return false;
         } else if (!std::strcmp(argv[i], "--tiled"))
             options.tiled = true;
@@ -109,14 +109,6 @@ std::string loadAverage()
     std::string one, five;
     in >> one >> five;
     return in ? one + " " + five : "unknown";
-}
-
-std::string className(const World &world)
-{
-    int status = 0;
-    std::unique_ptr<char, void (*)(void *)> name(
-        abi::__cxa_demangle(typeid(world).name(), nullptr, nullptr, &status), std::free);
-    return status == 0 ? name.get() : typeid(world).name();
 }
 
 // Times the phases of one frame of a level, waiting for the renderer after
@@ -187,7 +179,7 @@ void benchmark(int index, World *world, const Options &options, WorldProxy &prox
     }
 
     std::printf("world %d %s: initialize %.1f ms, %d frames at %dx%d%s\n", index,
-                className(*world).c_str(), initializeMs,
+                worldClassName(*world).c_str(), initializeMs,
                 options.frames, options.width, options.height,
                 proxy.world() != world ? " (it switched worlds during the run)" : "");
     for (int p = 0; p < PhaseCount; ++p)
