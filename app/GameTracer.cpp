@@ -67,6 +67,8 @@ GameTracer::DidudState GameTracer::stateOf(const Didud &didud)
     return didud.isGone() ? DidudState::Gone : didud.isDead() ? DidudState::Dead : DidudState::Alive;
 }
 
+int GameTracer::currentWorldIndex() const { return indexOf(GameRegistry::currentWorld()); }
+
 int GameTracer::indexOf(World *world) const
 {
     for (size_t i = 0; i < worlds.size(); ++i)

@@ -29,6 +29,8 @@ public:
     void enteredInTurn(long frame);
     // The last line: where the run ended after `frames` steps.
     void summary(long frames) const;
+    // The place of the current world in the list, -1 when it is none of them.
+    int currentWorldIndex() const;
 
 private:
     enum class DidudState { Alive, Dead, Gone };

@@ -146,14 +146,6 @@ void printPosition(long frame)
         }
 }
 
-int indexOf(const std::vector<World *> &worlds, World *world)
-{
-    for (size_t i = 0; i < worlds.size(); ++i)
-        if (worlds[i] == world)
-            return int(i);
-    return -1;
-}
-
 // Plays the frames: in the start world, or with --all-worlds in every world
 // from there on. Returns the exit status: 0, or 3 for a value that is not
 // finite.
@@ -176,7 +168,7 @@ int play(const Options &options, const InputScript &script, GameObjects &game, G
                 if (GameRegistry::getLives() < kRandomRunLives)
                     GameRegistry::setLives(kRandomRunLives);
             }
-            const int index = indexOf(game.worlds, GameRegistry::currentWorld());
+            const int index = tracer.currentWorldIndex();
             if (index >= 0)
                 ++framesIn[size_t(index)];
             if ((frame + 1) % options.drawEvery == 0)
@@ -192,7 +184,7 @@ int play(const Options &options, const InputScript &script, GameObjects &game, G
                 printPosition(frame + 1);
             if (const std::string bad = firstNonFiniteValue(); !bad.empty()) {
                 std::fprintf(stderr, "playtest: frame %ld in world %d: %s is not finite (seed %llu)\n", frame + 1,
-                             indexOf(game.worlds, GameRegistry::currentWorld()), bad.c_str(),
+                             tracer.currentWorldIndex(), bad.c_str(),
                              static_cast<unsigned long long>(options.seed));
                 return 3;
             }
