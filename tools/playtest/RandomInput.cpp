@@ -3,6 +3,7 @@
 #include "actors/Camera.h"
 #include "actors/Entity.h"
 #include "app/GameRegistry.h"
+#include "app/InputScript.h"
 #include "app/WorldProxy.h"
 #include "world/Level.h"
 
@@ -18,10 +19,10 @@ constexpr int kMostEventsPerFrame = 3;
 constexpr int kCentreX = 500;
 constexpr int kCentreY = 400;
 constexpr int kMostMovePixels = 40;
-// Wheel deltas: whole notches of 120 mostly, and now and then any delta a
+// Wheel deltas: whole notches mostly, and now and then any delta a
 // high-resolution wheel may send, up to this many notches' worth.
-constexpr int kWheelDeltaPerNotch = 120;
 constexpr int kMostWheelNotches = 10;
+using InputScriptLimits::kWheelDeltaPerNotch;
 
 // The level's keys, with Shift and Space, and keys it ignores.
 const int kKeys[] = {Qt::Key_W,     Qt::Key_A,    Qt::Key_S,     Qt::Key_D,     Qt::Key_Up,
