@@ -25,7 +25,8 @@ export work
 header() { sed -n "s/^# $1: //p" "$2"; }
 
 # play SCRIPT DIR [OPTION...]: one run in DIR, a fresh copy of the run
-# directory; the trace goes to DIR.trace.
+# directory; the trace goes to DIR.trace, the driver's standard error to
+# DIR.stderr. Says so when the driver did not end normally.
 play() {
   rm -rf "$2" && cp -r "$GAME_RUN_DIR" "$2"
   # Whatever the run directory's table holds, a script starts from an empty one.
@@ -34,8 +35,13 @@ play() {
   world=$(header world "$1" | head -1)
   frames=$(header frames "$1" | head -1)
   # shellcheck disable=SC2046 # the options header is a list of words
-  (cd "$2" && "$driver" --world "${world:-0}" --frames "${frames:-3000}" $(header options "$1") "${@:3}" "$1" 2>/dev/null) |
+  (cd "$2" && "$driver" --world "${world:-0}" --frames "${frames:-3000}" $(header options "$1") "${@:3}" "$1" 2>"$2.stderr") |
     grep -E '^(frame|summary)' >"$2.trace"
+  local status=${PIPESTATUS[0]}
+  if [ "$status" -ne 0 ]; then
+    echo "$(basename "$1") ${*:3}: the driver ended with status $status; its standard error:"
+    tail -n 20 "$2.stderr"
+  fi
 }
 
 # check SCRIPT: plays it twice and writes what failed to $work/NAME.failed.
@@ -43,9 +49,9 @@ check() {
   local script=$1 name out
   name=$(basename "$script")
   out="$work/$name"
-  play "$script" "$out.first"
-  play "$script" "$out.second" --draw-every 3
   {
+    play "$script" "$out.first"
+    play "$script" "$out.second" --draw-every 3
     cmp -s "$out.first.trace" "$out.second.trace" || echo "$name: drawing every third frame gave another trace"
     while IFS= read -r pattern; do
       grep -Eqx -- "$pattern" "$out.first.trace" || echo "$name: no trace line matches: $pattern"

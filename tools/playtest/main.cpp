@@ -31,7 +31,8 @@
 // game-over screen. --all-worlds runs the frames in every world from --world
 // on, switching to the next one itself after each. After every frame each actor's position
 // and the camera must be finite: the first value that is not ends the run
-// with status 3, naming the frame and the seed. Warnings that the game
+// with status 3, naming the frame and the seed. A crash prints its call
+// stack on standard error (CrashReport.h). Warnings that the game
 // shows in a box go to standard error here; nothing waits on a dialog.
 #include "actors/AudioDevice.h"
 #include "actors/Didud.h"
@@ -49,6 +50,7 @@
 #include "render/BitmapText.h"
 #include "render/GlewInit.h"
 #include "render/OffscreenTarget.h"
+#include "CrashReport.h"
 #include "RandomInput.h"
 #include "world/Level.h"
 
@@ -202,6 +204,7 @@ int play(const Options &options, const InputScript &script, GameObjects &game, G
 
 int main(int argc, char **argv)
 {
+    reportCrashes();
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::fputs(kUsage, stderr);
