@@ -1,3 +1,4 @@
+#include "app/ProcessExit.h"
 #include "app/Startup.h"
 
-int main(int argc, char **argv) { return runGame(argc, argv); }
+int main(int argc, char **argv) { leaveProcess(runGame(argc, argv)); }

@@ -42,6 +42,7 @@
 #include "app/GameTracer.h"
 #include "app/InputScript.h"
 #include "app/PlayClock.h"
+#include "app/ProcessExit.h"
 #include "app/QtNameEntry.h"
 #include "app/ScriptPlayer.h"
 #include "app/WarningBox.h"
@@ -200,11 +201,8 @@ int play(const Options &options, const InputScript &script, GameObjects &game, G
     }
     return 0;
 }
-} // namespace
-
-int main(int argc, char **argv)
+int run(int argc, char **argv)
 {
-    reportCrashes();
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::fputs(kUsage, stderr);
@@ -257,4 +255,11 @@ int main(int argc, char **argv)
     tracer.summary(frame);
     closeAudio();
     return 0;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    reportCrashes();
+    leaveProcess(run(argc, argv));
 }

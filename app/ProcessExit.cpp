@@ -1,0 +1,10 @@
+#include "app/ProcessExit.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void leaveProcess(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
