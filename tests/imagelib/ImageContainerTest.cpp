@@ -47,21 +47,22 @@ TEST(ImageGeometry, InitRefusesNegativeAndOversizedAndStaysEmpty)
 
 TEST(ImageFactory, EveryTypeCodeAndNothingElse)
 {
-    const unsigned codes[] = {VOXA::kTypeChar,  VOXA::kTypeUnsignedChar, VOXA::kTypeShort,
-                              VOXA::kTypeUnsignedShort, VOXA::kTypeInt, VOXA::kTypeUnsignedInt,
-                              VOXA::kTypeFloat, VOXA::kTypeDouble};
-    for (unsigned code : codes) {
-        std::unique_ptr<Image> img(VOXA::createImage(code));
+    // -3.75 as each type stores it: cut towards 0, or saturated at 0.
+    const struct {
+        unsigned code;
+        float stored;
+    } types[] = {{VOXA::kTypeChar, -3},  {VOXA::kTypeUnsignedChar, 0}, {VOXA::kTypeShort, -3},
+                 {VOXA::kTypeUnsignedShort, 0}, {VOXA::kTypeInt, -3}, {VOXA::kTypeUnsignedInt, 0},
+                 {VOXA::kTypeFloat, -3.75f}, {VOXA::kTypeDouble, -3.75f}};
+    for (const auto &type : types) {
+        SCOPED_TRACE(type.code);
+        std::unique_ptr<Image> img(VOXA::createImage(type.code));
         ASSERT_NE(img, nullptr);
-        EXPECT_EQ(img->getType(), code);
-        EXPECT_EQ(VOXA::isUnsignedType(code), code == 0x1401 || code == 0x1403 || code == 0x1405);
-        // Every type stores and returns a small value the same way.
+        EXPECT_EQ(img->getType(), type.code);
+        EXPECT_EQ(VOXA::isUnsignedType(type.code), type.stored == 0);
         ASSERT_EQ(img->init(2, 1, 1, 1, 1), 0);
         img->setValue(-3.75f, 1, 0, 0, 0, 0);
-        const float expected = code == VOXA::kTypeFloat || code == VOXA::kTypeDouble ? -3.75f
-                               : VOXA::isUnsignedType(code)                          ? 0.0f
-                                                                                     : -3.0f;
-        EXPECT_EQ(img->getValue(1, 0, 0, 0, 0), expected) << std::hex << code;
+        EXPECT_EQ(img->getValue(1, 0, 0, 0, 0), type.stored);
     }
     for (unsigned bad : {0u, 0x1407u, 0x1409u, 0xFFFFFFFFu})
         EXPECT_EQ(VOXA::createImage(bad), nullptr);

@@ -84,19 +84,14 @@ const Row kRows[] = {
          img->swapByteOrder();
          return Values{float(changed), float(img->getTypedData()[0])};
      }, {1, 1.5f}},
-    {"flip x, then y", [] {
-         auto img = filled<short>(3, 2, 1, 1, 1, {1, -5, 300, 7, 8, 9});
-         img->flip(true, false, false, false);
-         Values out{at(*img, 0), at(*img, 1)};
-         img->flip(false, true, false, false);
-         out.push_back(at(*img, 0));
-         return out;
-     }, {300, -5, 9}},
-    {"flip frames moves each pixel's channels together", [] {
-         auto img = filled<int>(1, 1, 1, 3, 2, {0, 1, 2, 3, 4, 5});
-         img->flip(false, false, false, true);
-         return Values(img->getTypedData(), img->getTypedData() + 6);
-     }, {4, 5, 2, 3, 0, 1}},
+    // Value c + 2x + 6y + 12t; each pixel's two channels move together.
+    {"flip x, y and frames", [] {
+         auto img = filled<int>(3, 2, 1, 2, 2, {});
+         for (int i = 0; i < 24; ++i)
+             img->getTypedData()[i] = i;
+         img->flip(true, true, false, true);
+         return Values{at(*img, 0, 0, 0, 0), at(*img, 0, 0, 0, 1), at(*img, 1, 1, 0, 0), at(*img, 2, 0, 0, 1)};
+     }, {22, 23, 14, 19}},
     // Both interpolations reproduce a linear ramp inside (z of a single
     // slice is harmless); beyond the edge its value holds, NaN clamps to 0.
     {"sampling", [] {
