@@ -53,14 +53,12 @@ const Hostile kRefused[] = {
     {"negative width", [] { return withField(rgb(), 18, std::uint32_t(-3), 4); }},
     {"height 0", [] { return withField(rgb(), 22, 0, 4); }},
     {"height INT32_MIN", [] { return withField(rgb(), 22, 0x80000000u, 4); }},
-    {"1 bit", [] { return withField(rgb(), 28, 1, 2); }},
     {"4 bits", [] { return withField(rgb(), 28, 4, 2); }},
     {"17 bits", [] { return withField(rgb(), 28, 17, 2); }},
     {"48 bits", [] { return withField(rgb(), 28, 48, 2); }},
     {"0 bits", [] { return withField(rgb(), 28, 0, 2); }},
-    // 0x40000000 x 4 bytes wraps a 32-bit product to 0.
+    // 0x40000000 x 4 bytes wraps a 32-bit product to 0 (as 65536² x 4 does).
     {"size product wraps 32 bits", [] { return headerOnly(0x40000000, 4, 8); }},
-    {"65536 x 65536 x 4", [] { return headerOnly(65536, 65536, 32); }},
     {"just beyond the cap", [] { return headerOnly(16384, -16385, 32); }},
     {"max width and height", [] { return headerOnly(INT32_MAX, INT32_MAX, 24); }},
     {"ends inside the palette", [] { return truncated(grey(), 2 * 4 + 600); }},
