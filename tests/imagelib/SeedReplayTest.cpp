@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -32,21 +31,6 @@ int readChecked(const Bytes &file)
         EXPECT_EQ(bmp.getTypedData(), nullptr);
     }
     return result;
-}
-
-TEST(SeedReplay, BmpSeedsReadIdenticallyFromFileAndMemory)
-{
-    TempDir tmp;
-    for (const auto &[name, bytes] : seeds::bmpSeeds()) {
-        SCOPED_TRACE(name);
-        writeFile(tmp.path(name), bytes);
-        VOXA::Bitmap fromFile, fromMemory;
-        ASSERT_EQ(fromFile.read(tmp.path(name).c_str(), 1), 1);
-        ASSERT_EQ(fromMemory.readFromMemory(bytes.data(), bytes.size()), 1);
-        ASSERT_EQ(fromFile.getImageSize(), fromMemory.getImageSize());
-        EXPECT_EQ(std::memcmp(fromFile.getTypedData(), fromMemory.getTypedData(),
-                              std::size_t(fromFile.getImageSize())), 0);
-    }
 }
 
 TEST(SeedReplay, EveryTruncationOfABmpSeedIsRefusedCleanly)

@@ -16,11 +16,9 @@ printf '\x01\x02\x03\x04\x05\x06\x07\x08\x09\x00\x00\x00' >>"$WORK/p.bmp"
 printf '\x0a\x0b\x0c\x0d\x0e\x0f\x10\x11\xff\x00\x00\x00' >>"$WORK/p.bmp"
 
 info=$("$TOOL" info "$WORK/p.bmp")
-grep -qx "size: 3 x 2 x 1 x 1" <<<"$info" || fail "size: $info"
-grep -qx "channels: 3" <<<"$info" || fail "channels: $info"
-grep -qx "type: MET_UCHAR" <<<"$info" || fail "type: $info"
-grep -qx "range: 1 .. 255" <<<"$info" || fail "range: $info"
-grep -qx "bits per pixel: 24" <<<"$info" || fail "bits: $info"
+for line in "size: 3 x 2 x 1 x 1" "channels: 3" "type: MET_UCHAR" "range: 1 .. 255" "bits per pixel: 24"; do
+  grep -qx "$line" <<<"$info" || fail "$line: $info"
+done
 
 "$TOOL" convert "$WORK/p.bmp" "$WORK/m.mhd"
 grep -qx "ElementDataFile = m.raw" "$WORK/m.mhd" || fail "header names its raw file"
