@@ -24,9 +24,5 @@ public:
 
     using Level::collide;
     using Level::entities;
-    using Level::quadrats;
-    using Level::surfaces;
-    using Level::movingQuadrats;
-    using Level::triggers;
     using Level::paths;
 };
