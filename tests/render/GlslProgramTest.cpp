@@ -109,20 +109,3 @@ TEST_F(GlslProgram, UniformsAreRecordedByBareNameAndRebuiltByRelinking)
     glGetIntegerv(GL_CURRENT_PROGRAM, &current);
     EXPECT_EQ(current, 0);
 }
-
-TEST_F(GlslProgram, AnUnsignedUniformIsNotRecorded)
-{
-    const char *vertex = "#version 130\n"
-                         "uniform uint counter;\n"
-                         "uniform float scale;\n"
-                         "void main() { gl_Position = gl_Vertex * float(counter) * scale; }\n";
-    const char *fragment = "#version 130\nvoid main() { gl_FragColor = vec4(1.0); }\n";
-    Built built;
-    build(built, vertex, fragment);
-    if (!built.program->isLinked())
-        GTEST_SKIP() << "driver refuses GLSL 1.30: " << built.output;
-
-    // Setting it is then the unknown name's case, inert (tested above).
-    EXPECT_EQ(find(*built.program, "counter"), nullptr);
-    EXPECT_NE(find(*built.program, "scale"), nullptr);
-}
