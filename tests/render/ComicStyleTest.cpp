@@ -72,9 +72,7 @@ TEST_F(ComicStyleTest, RampIsLoadedOnceAndBoundOnItsOwnUnit)
     for (int i = 0; i < 99; ++i)
         style.setColor("red");
 
-    EXPECT_TRUE(recorder.warnings.empty());
-    EXPECT_EQ(style.rampCount(), 1u);
-    EXPECT_EQ(style.rampTexture("red"), texture);
+    EXPECT_TRUE(recorder.warnings.empty()); // a second read would have warned
     EXPECT_EQ(binding(GL_TEXTURE0 + ComicStyle::kRampUnit, GL_TEXTURE_BINDING_1D), GLint(texture));
     EXPECT_EQ(binding(GL_TEXTURE0, GL_TEXTURE_BINDING_1D), 0);
     GLint active = 0;

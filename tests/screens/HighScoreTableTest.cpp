@@ -50,7 +50,7 @@ TEST(HighScoreTable, NewTimesGoInTheirPlace)
                               entry(3, "0:07:00", "Cid");
     const std::string full = kHeader + entries(1, 9, 1);
     const std::string slowest = kHeader + entry(1, "9:59:59", "Ann");
-    // Between two entries, with a spaced nickname: ClosingScreenTest.
+    // Between two entries, with a spaced nickname: script_playtest_driver.
     const Row rows[] = {
         {"a tie goes above", three.c_str(), QTime(0, 6, 0), "Zed",
          std::string(kHeader) + entry(1, "0:05:00", "Ann") + entry(2, "0:06:00", "Zed") +

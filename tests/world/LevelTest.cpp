@@ -44,7 +44,7 @@ struct LevelTest : GlContextTest {
 
 } // namespace
 
-TEST_F(LevelTest, BuildingIndicesCountTheirOwnListOnly)
+TEST_F(LevelTest, BuildingIndicesCountTheirOwnListAndBadOnesAreIgnored)
 {
     int first = -1, hazard = -1, cube = -1, secondCube = -1, emptyPath = -1;
     start([&](TestLevel &l) {
@@ -55,6 +55,12 @@ TEST_F(LevelTest, BuildingIndicesCountTheirOwnListOnly)
         hazard = l.addHazardousSurface(SbVec3f(0, 3, 0), SbVec3f(1, 3, 0), SbVec3f(0, 3, 1));
         secondCube = l.addEndCube(SbVec3f(5, 0, 5));
         emptyPath = l.addPath(nullptr, 0);
+        // Indices the script never got: each call is ignored.
+        l.setQuadratColor(3, 1, 0, 0);
+        l.flipSurface(-1);
+        l.setMovingQuadratTextures(0, 1, 1, 1, 1, 1, 1);
+        EXPECT_EQ(l.addTrigger(SbVec3f(), SbVec3f(1, 0, 0), SbVec3f(0, 0, 1), 2, 0, 10), -1);
+        EXPECT_EQ(l.addMovingQuadrat(SbVec3f(), 1, 1, 1, 4, 0.1f), -1);
     });
     EXPECT_EQ(cube, 0);
     EXPECT_EQ(secondCube, 1);
@@ -62,17 +68,6 @@ TEST_F(LevelTest, BuildingIndicesCountTheirOwnListOnly)
     EXPECT_EQ(hazard, 2);
     EXPECT_EQ(emptyPath, 0);
     EXPECT_TRUE(level.paths[0].empty());
-}
-
-TEST_F(LevelTest, BadIndicesInAScriptAreIgnored)
-{
-    start([](TestLevel &l) {
-        l.setQuadratColor(3, 1, 0, 0);
-        l.flipSurface(-1);
-        l.setMovingQuadratTextures(0, 1, 1, 1, 1, 1, 1);
-        EXPECT_EQ(l.addTrigger(SbVec3f(), SbVec3f(1, 0, 0), SbVec3f(0, 0, 1), 2, 0, 10), -1);
-        EXPECT_EQ(l.addMovingQuadrat(SbVec3f(), 1, 1, 1, 4, 0.1f), -1);
-    });
     EXPECT_EQ(level.getMovingBoundaries().size(), 0u);
 }
 
