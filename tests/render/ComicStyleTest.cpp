@@ -94,12 +94,11 @@ TEST_F(ComicStyleTest, AMissingOrCorruptRampWarnsOnceThenTheBuiltInRampStandsIn)
     struct Row {
         const char *color;
         const char *content; // null: no file
-        const char *warning;
-        const char *line; // on standard error
+        const char *warning; // the line on standard error: script_damaged_files
     };
     const Row rows[] = {
-        {"red", nullptr, "Could not find the texture file for color:red", "tex/red.txt: missing"},
-        {"blue", "0 0 0 0.5 0 0 0.8 0.1 0.1 1 0.3\n", "Texture file corrupt for color:blue", "tex/blue.txt: corrupt"},
+        {"red", nullptr, "Could not find the texture file for color:red"},
+        {"blue", "0 0 0 0.5 0 0 0.8 0.1 0.1 1 0.3\n", "Texture file corrupt for color:blue"},
     };
     std::filesystem::create_directories(dir.dir() + "/tex");
     ScopedWorkingDirectory cwd(dir.dir());
@@ -109,15 +108,12 @@ TEST_F(ComicStyleTest, AMissingOrCorruptRampWarnsOnceThenTheBuiltInRampStandsIn)
             dir.write(std::string("tex/") + row.color + ".txt", row.content);
         WarningRecorder recorder;
         ComicStyle style;
-        testing::internal::CaptureStderr();
         style.setColor(row.color);
         style.setColor(row.color);
-        const std::string errors = testing::internal::GetCapturedStderr();
 
         ASSERT_EQ(recorder.warnings.size(), 1u);
         EXPECT_EQ(recorder.warnings[0].caption, "An Error occured");
         EXPECT_EQ(recorder.warnings[0].text, row.warning);
-        EXPECT_NE(errors.find(row.line), std::string::npos) << errors;
         const GLuint texture = style.rampTexture(row.color);
         EXPECT_EQ(binding(GL_TEXTURE0 + ComicStyle::kRampUnit, GL_TEXTURE_BINDING_1D), GLint(texture));
         const std::array<float, 12> texels = rampTexels(texture);
@@ -155,21 +151,18 @@ TEST_F(ComicStyleTest, AShaderThatDoesNotBuildLeavesTheFixedPipelineDrawing)
     // (Swapping the two files instead trips a use-after-free inside Mesa
     // 22.3's linker now and then; see scripts/asan.supp.) Missing, empty and
     // random shader files take the same path in enable(); script_damaged_files
-    // plays each and requires the file to be named.
+    // plays each and requires the file to be named on standard error.
     const char *vertex = "#version 120\nvoid main() { gl_Position = ftransform(); }\n";
     dir.write("comic.vs", vertex);
     dir.write("comic.fs", vertex);
     ScopedWorkingDirectory cwd(dir.dir());
     ComicStyle style;
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout(); // the GL's link log
     style.enable();
     style.enable();
-    const std::string errors = testing::internal::GetCapturedStderr();
     testing::internal::GetCapturedStdout();
 
     EXPECT_FALSE(style.getProgram()->isLinked());
-    EXPECT_NE(errors.find("comic.fs: does not link with comic.vs"), std::string::npos) << errors;
     GLint current = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &current);
     EXPECT_EQ(current, 0);
