@@ -156,7 +156,9 @@ TEST_F(LevelTest, ArrowKeysMoveLikeTheLetters)
     EXPECT_FALSE(level.getPlayer()->isMovingForward());
 }
 
-TEST_F(LevelTest, RestartPutsActorsAndPlatformsBack)
+// The hero's return to the start: game_over.play (its deaths and lives
+// at exact frames after each restart).
+TEST_F(LevelTest, RestartPutsPlatformsBack)
 {
     start([](TestLevel &l) {
         buildRoom(l);
@@ -165,13 +167,10 @@ TEST_F(LevelTest, RestartPutsActorsAndPlatformsBack)
         l.addMovingQuadrat(SbVec3f(2, 2, 2), 1, 1, 1, path, 0.5f);
     });
     const SbVec3f platformStart = level.getMovingBoundaries()[0]->getPosition();
-    level.keyPressed(Qt::Key_W, 0, 0, 0);
     for (int i = 0; i < 10; ++i)
         level.display();
-    EXPECT_NE(level.getPlayer()->getPosition(), SbVec3f(10, 1, 10));
     EXPECT_NE(level.getMovingBoundaries()[0]->getPosition(), platformStart);
     level.restart();
-    EXPECT_EQ(level.getPlayer()->getPosition(), SbVec3f(10, 1, 10));
     EXPECT_EQ(level.getMovingBoundaries()[0]->getPosition(), platformStart);
 }
 
