@@ -143,7 +143,6 @@ TEST_F(ComicShader, UntexturedGeometryKeepsItsColourAndEmissionGlows)
     drawQuad();
     const QRgb plain = grab().pixel(kWidth - 4, kHeight / 2);
     EXPECT_GT(qBlue(plain), qRed(plain));
-    EXPECT_GT(qBlue(plain), 0);
 
     const GLfloat glow[4] = {0.5f, 0.5f, 0.5f, 1};
     glMaterialfv(GL_FRONT, GL_EMISSION, glow);

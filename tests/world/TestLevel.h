@@ -24,5 +24,4 @@ public:
 
     using Level::collide;
     using Level::entities;
-    using Level::paths;
 };
