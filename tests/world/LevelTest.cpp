@@ -1,12 +1,9 @@
-#include "actors/Boulder.h"
 #include "actors/Camera.h"
 #include "actors/Player.h"
 #include "app/GameRegistry.h"
 #include "app/WorldProxy.h"
 #include "geometry/EndCube.h"
 #include "geometry/HazardousSurface.h"
-#include "geometry/Quadrat.h"
-#include "geometry/Surface.h"
 #include "geometry/Trigger.h"
 #include "levels/Level01.h"
 #include "render/ComicStyle.h"
@@ -46,7 +43,7 @@ struct LevelTest : GlContextTest {
 
 } // namespace
 
-TEST_F(LevelTest, BuildingIndicesCountTheirOwnListOnly)
+TEST_F(LevelTest, BuildingIndicesCountTheirOwnListAndBadOnesAreIgnored)
 {
     int first = -1, hazard = -1, cube = -1, secondCube = -1, emptyPath = -1;
     start([&](TestLevel &l) {
@@ -57,36 +54,18 @@ TEST_F(LevelTest, BuildingIndicesCountTheirOwnListOnly)
         hazard = l.addHazardousSurface(SbVec3f(0, 3, 0), SbVec3f(1, 3, 0), SbVec3f(0, 3, 1));
         secondCube = l.addEndCube(SbVec3f(5, 0, 5));
         emptyPath = l.addPath(nullptr, 0);
-    });
-    EXPECT_EQ(cube, 0);
-    EXPECT_EQ(secondCube, 1);
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(hazard, 2);
-    EXPECT_EQ(emptyPath, 0);
-    EXPECT_TRUE(level.paths[0].empty());
-
-    // addQuadrat takes width, height, depth: 100 wide, 20 high, 100 deep.
-    const Quadrat *box = level.quadrats[0];
-    EXPECT_EQ(box->faces[1]->getPosition(), SbVec3f(0, 20, 0));  // top
-    EXPECT_EQ(box->faces[4]->getPosition(), SbVec3f(100, 0, 0)); // right
-    EXPECT_EQ(box->faces[5]->getPosition(), SbVec3f(0, 0, 100)); // back
-
-    // Exit cubes first, then box faces, then single surfaces.
-    const auto &statics = level.getStaticBoundaries();
-    ASSERT_EQ(statics.size(), 2u + 6u + 3u);
-    EXPECT_EQ(statics[2], box->faces[0]);
-    EXPECT_NE(dynamic_cast<HazardousSurface *>(statics[10]), nullptr);
-}
-
-TEST_F(LevelTest, BadIndicesInAScriptAreIgnored)
-{
-    start([](TestLevel &l) {
+        // Indices the script never got: each call is ignored.
         l.setQuadratColor(3, 1, 0, 0);
         l.flipSurface(-1);
         l.setMovingQuadratTextures(0, 1, 1, 1, 1, 1, 1);
         EXPECT_EQ(l.addTrigger(SbVec3f(), SbVec3f(1, 0, 0), SbVec3f(0, 0, 1), 2, 0, 10), -1);
         EXPECT_EQ(l.addMovingQuadrat(SbVec3f(), 1, 1, 1, 4, 0.1f), -1);
     });
+    EXPECT_EQ(cube, 0);
+    EXPECT_EQ(secondCube, 1);
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(hazard, 2);
+    EXPECT_EQ(emptyPath, 0);
     EXPECT_EQ(level.getMovingBoundaries().size(), 0u);
 }
 
@@ -112,13 +91,6 @@ TEST_F(LevelTest, FirstLevelGathersItsListsInScriptOrder)
 
     ASSERT_FALSE(first.getEntities().empty());
     EXPECT_EQ(first.getEntities()[0], first.getPlayer());
-    EXPECT_EQ(first.getPlayer()->getPosition(), SbVec3f(20, 5, 20));
-
-    // The platform waits for its switch.
-    const SbVec3f platform = moving[0]->getPosition();
-    for (int i = 0; i < 30; ++i)
-        first.display();
-    EXPECT_EQ(moving[0]->getPosition(), platform);
 }
 
 TEST_F(LevelTest, ActorsOutsideTheGridSkipTheStaticTest)
@@ -157,8 +129,6 @@ TEST_F(LevelTest, MouseTurnsCameraAndHeroOrOrbitsWithTheRightButton)
     level.mouseMoved(500, 300, 400, 300);
     EXPECT_EQ(camera->getHeading(), 3.0f);
     EXPECT_EQ(hero->getHeading(), 3.0f);
-    level.mouseMoved(400, 300, 400, 300); // the re-centring move
-    EXPECT_EQ(camera->getHeading(), 3.0f);
 
     level.mouseButton(2, true);
     level.mouseMoved(300, 200, 400, 300);
@@ -173,53 +143,33 @@ TEST_F(LevelTest, MouseTurnsCameraAndHeroOrOrbitsWithTheRightButton)
     EXPECT_EQ(camera->getPitch(), -3.0f);
 }
 
-TEST_F(LevelTest, ShiftMakesForwardRunAndReleasingItWalksAtOnce)
+// W, Shift and the mouse turning the hero are the replays' keys
+// (tests/levels/*.play); the arrows are not.
+TEST_F(LevelTest, ArrowKeysMoveLikeTheLetters)
 {
     start(buildRoom);
-    Player *hero = level.getPlayer();
-    level.keyPressed(Qt::Key_Shift, 0, 0, 0);
-    level.keyPressed(Qt::Key_W, 0, 0, 0);
-    EXPECT_FLOAT_EQ(hero->getWalkSpeed(), 0.025f); // run from a standstill
-    EXPECT_TRUE(hero->isMovingForward());
-    level.keyReleased(Qt::Key_Shift, 0);
-    EXPECT_FLOAT_EQ(hero->getWalkSpeed(), 0.045f); // walk's ramp on top
+    level.keyPressed(Qt::Key_Up, 0, 0, 0);
+    EXPECT_TRUE(level.getPlayer()->isMovingForward());
     level.keyReleased(Qt::Key_Up, 0);
-    EXPECT_FALSE(hero->isMovingForward());
+    EXPECT_FALSE(level.getPlayer()->isMovingForward());
 }
 
-TEST_F(LevelTest, RestartPutsActorsAndPlatformsBack)
+// The hero's return to the start: game_over.play (its deaths and lives
+// at exact frames after each restart).
+TEST_F(LevelTest, RestartPutsPlatformsBack)
 {
-    int box = -1;
-    start([&](TestLevel &l) {
+    start([](TestLevel &l) {
         buildRoom(l);
         const SbVec3f route[] = {SbVec3f(2, 2, 2), SbVec3f(8, 2, 2)};
         const int path = l.addPath(route, 2);
-        box = l.addMovingQuadrat(SbVec3f(2, 2, 2), 1, 1, 1, path, 0.5f);
+        l.addMovingQuadrat(SbVec3f(2, 2, 2), 1, 1, 1, path, 0.5f);
     });
     const SbVec3f platformStart = level.getMovingBoundaries()[0]->getPosition();
-    level.keyPressed(Qt::Key_W, 0, 0, 0);
     for (int i = 0; i < 10; ++i)
         level.display();
-    EXPECT_NE(level.getPlayer()->getPosition(), SbVec3f(10, 1, 10));
     EXPECT_NE(level.getMovingBoundaries()[0]->getPosition(), platformStart);
     level.restart();
-    EXPECT_EQ(level.getPlayer()->getPosition(), SbVec3f(10, 1, 10));
     EXPECT_EQ(level.getMovingBoundaries()[0]->getPosition(), platformStart);
-    EXPECT_EQ(box, 0);
-}
-
-TEST_F(LevelTest, TouchingActorsAreResolvedFromBothSides)
-{
-    start(buildRoom);
-    level.place = nullptr;
-    level.getPlayer()->setPosition(10, 5, 10);
-    const int index = level.addBoulder(SbVec3f(11, 5, 10), 1.0f, true);
-    Entity *boulder = level.getEntities()[size_t(index)];
-    level.collide();
-    // The hero is pushed out of the boulder first, then the boulder out of
-    // the hero's new place: they end exactly touching, 2.0 apart.
-    EXPECT_FLOAT_EQ((boulder->getPosition() - level.getPlayer()->getPosition()).length(), 2.0f);
-    EXPECT_FALSE(level.getPlayer()->isDead());
 }
 
 namespace {

@@ -24,9 +24,4 @@ public:
 
     using Level::collide;
     using Level::entities;
-    using Level::quadrats;
-    using Level::surfaces;
-    using Level::movingQuadrats;
-    using Level::triggers;
-    using Level::paths;
 };

@@ -4,6 +4,8 @@
 // coordinates are interpolated over other triangles, so an outline may move
 // by a pixel and a sample exactly on a tile seam may change; no area may.
 // The pictures and a map of the changed pixels go to build/screenshots/.
+// Each picture must also show the game's look: textured faces, black
+// outlines and the white heads-up display.
 #include "app/GameRegistry.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 constexpr int kShotWidth = 640;
@@ -43,6 +46,39 @@ QImage drawWith(Level &level, Surface::StaticDrawing drawing)
 int difference(QRgb p, QRgb q)
 {
     return std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+}
+
+// Distinct colours in a region, and how many pixels are (nearly) black or
+// (nearly) white.
+struct Census {
+    std::set<QRgb> colours;
+    int black = 0;
+    int bright = 0;
+    int pixels = 0;
+};
+
+Census census(const QImage &image, QRect region)
+{
+    Census c;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            c.colours.insert(p);
+            const int sum = qRed(p) + qGreen(p) + qBlue(p);
+            c.black += sum < 30;
+            c.bright += sum > 600;
+            ++c.pixels;
+        }
+    return c;
+}
+
+double brightness(const QImage &image, QRect region)
+{
+    long sum = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            sum += qGray(image.pixel(x, y));
+    return double(sum) / (region.width() * region.height());
 }
 
 struct Comparison {
@@ -115,6 +151,14 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSea
                     i, worldName.c_str(), 100.0 * share, kRoundingLevels, c.largest, c.inAreas);
         EXPECT_LT(share, kMostChangedShare);
         EXPECT_EQ(c.inAreas, 0);
+        const Census scene = census(whole, QRect(0, 0, kShotWidth, kShotHeight - 120));
+        EXPECT_GT(scene.colours.size(), 200u) << "textured faces show many colours";
+        EXPECT_GT(scene.black, scene.pixels / 200) << "black outlines";
+        EXPECT_LT(scene.black, scene.pixels / 2) << "not mostly black";
+        EXPECT_GT(census(whole, QRect(0, kShotHeight - 110, 200, 110)).bright, 100) << "white HUD text";
+        if (i == 0) { // the hero's torch lights his slab in the middle, not the far corners
+            EXPECT_GT(brightness(whole, QRect(220, 200, 200, 120)), brightness(whole, QRect(0, 0, 80, 60)));
+        }
     }
     Surface::setStaticDrawing(Surface::StaticDrawing::Whole);
 }
