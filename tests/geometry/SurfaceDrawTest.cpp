@@ -1,5 +1,6 @@
 // Drawing a surface: the winding that makes the normal's side the front,
-// the outline quad, and GL state left as found.
+// the outline quad, and GL state left as found; the exit's pane.
+#include "geometry/EndCube.h"
 #include "geometry/Surface.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
@@ -61,4 +62,23 @@ TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideAndTheOutlineOnlyShowsInItsPas
     facing.disableOutline();
     expectGlStateClean("after drawing");
     EXPECT_GT(litPixels(grab()), 1000);
+}
+
+TEST_F(SurfaceDraw, TheExitPaneShowsOnceInTranslucentRedFromEitherSide)
+{
+    // No depth test: a pane drawn twice would show a brighter red.
+    for (bool turned : {false, true}) {
+        SCOPED_TRACE(turned ? "behind" : "in front");
+        glClear(GL_COLOR_BUFFER_BIT);
+        glLoadIdentity();
+        if (turned)
+            glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
+        EndCube(SbVec3f(-1, -1, 0)).drawStatic();
+        expectGlStateClean("after drawing");
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        const QRgb centre = grab().pixel(kWidth / 2, kHeight / 2);
+        EXPECT_NEAR(qRed(centre), 153, 2); // 0.6 of full red over black
+        EXPECT_EQ(qGreen(centre), 0);
+        EXPECT_EQ(qBlue(centre), 0);
+    }
 }

@@ -1,60 +1,42 @@
-// Surfaces: the rectangle they stand for, their front side, the tiling of
-// their textured drawing, and what they hand to actors.
+// Surfaces: the rectangle and front side they hand to actors, and the
+// tiling of their textured drawing.
 #include "actors/Entity.h"
 #include "geometry/Surface.h"
 #include "TouchRecorder.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
-TEST(Surface, FrontNormalIsMinusEdgeZeroCrossEdgeOneAndFlipTurnsIt)
-{
-    Surface floor(SbVec3f(0, 0, 0), SbVec3f(100, 0, 0), SbVec3f(0, 0, 100));
-    EXPECT_EQ(floor.getNormal(), SbVec3f(0, 1, 0));
-    Surface wall(SbVec3f(0, 0, 0), SbVec3f(0, 10, 0), SbVec3f(0, 0, 10));
-    EXPECT_EQ(wall.getNormal(), SbVec3f(-1, 0, 0));
-    floor.flip();
-    EXPECT_EQ(floor.getNormal(), SbVec3f(0, -1, 0));
-    EXPECT_TRUE(floor.isFlipped());
-    floor.flip();
-    EXPECT_EQ(floor.getNormal(), SbVec3f(0, 1, 0));
-    EXPECT_FALSE(floor.isFlipped());
-}
-
-TEST(Surface, EdgesAreUnitDirectionsWithTheirLengthsKept)
-{
-    Surface s(SbVec3f(1, 2, 3), SbVec3f(4, 6, 3), SbVec3f(1, 2, 5));
-    EXPECT_EQ(s.getEdge(0), SbVec3f(0.6f, 0.8f, 0));
-    EXPECT_EQ(s.getEdgeLength(0), 5.0f);
-    EXPECT_EQ(s.getEdge(1), SbVec3f(0, 0, 1));
-    EXPECT_EQ(s.getEdgeLength(1), 2.0f);
-    EXPECT_NEAR(s.getEdgeLength(2), std::sqrt(25.0f + 4.0f), 1e-5f);
-
-    // A zero edge stays zero, with length 0 and no NaNs.
-    Surface thin(SbVec3f(1, 1, 1), SbVec3f(1, 1, 1), SbVec3f(1, 3, 1));
-    EXPECT_EQ(thin.getEdge(0), SbVec3f(0, 0, 0));
-    EXPECT_EQ(thin.getEdgeLength(0), 0.0f);
-    const SbVec3f n = thin.getNormal();
-    EXPECT_FALSE(std::isnan(n[0]) || std::isnan(n[1]) || std::isnan(n[2]));
-}
-
+// The front normal (-edge 0 x edge 1) and flip: BoxFacesTest (six faces,
+// flipped and back) and SurfaceDrawTest (the drawn side).
 TEST(Surface, HandsCornerFullEdgesAndNormalToTheActor)
 {
-    Surface s(SbVec3f(1, 2, 3), SbVec3f(4, 6, 3), SbVec3f(1, 2, 5));
-    TouchRecorder actor;
-    EXPECT_TRUE(s.testCollision(&actor));
-    const SbVec3f expected[] = {SbVec3f(1, 2, 3), s.getEdge(0) * 5.0f, SbVec3f(0, 0, 2), s.getNormal()};
-    auto matches = [&](const TouchRecorder::Quad &q) {
-        return q.corner == expected[0] && q.edgeA == expected[1] && q.edgeB == expected[2] &&
-               q.normal == expected[3];
+    const struct {
+        const char *name;
+        SbVec3f corners[3];
+        TouchRecorder::Quad handed;
+    } rows[] = {
+        {"slanted", {{1, 2, 3}, {4, 6, 3}, {1, 2, 5}}, {{1, 2, 3}, {3, 4, 0}, {0, 0, 2}, {-0.8f, 0.6f, 0}}},
+        {"a zero edge stays zero, without NaN", {{1, 1, 1}, {1, 1, 1}, {1, 3, 1}},
+         {{1, 1, 1}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}}},
     };
-    EXPECT_TRUE(matches(actor.tested));
-    actor.touching = false;
-    EXPECT_FALSE(s.testCollision(&actor));
-    s.resolveCollision(&actor);
-    EXPECT_TRUE(matches(actor.resolved));
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Surface s(row.corners[0], row.corners[1], row.corners[2]);
+        TouchRecorder actor;
+        EXPECT_TRUE(s.testCollision(&actor));
+        actor.touching = false;
+        EXPECT_FALSE(s.testCollision(&actor));
+        s.resolveCollision(&actor);
+        for (const TouchRecorder::Quad &q : {actor.tested, actor.resolved})
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(q.corner[i], row.handed.corner[i]);
+                EXPECT_NEAR(q.edgeA[i], row.handed.edgeA[i], 1e-6f);
+                EXPECT_NEAR(q.edgeB[i], row.handed.edgeB[i], 1e-6f);
+                EXPECT_NEAR(q.normal[i], row.handed.normal[i], 1e-6f);
+            }
+    }
 }
 
 TEST(SurfaceTiling, TwoAndAHalfAlongEdgeZeroGivesTwoFullRowsAndAHalfRow)
