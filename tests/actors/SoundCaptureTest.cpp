@@ -4,10 +4,10 @@
 // device mixes ends up in a WAV file that the parent then inspects.
 #include "ActorTestSupport.h"
 
-
 #include <AL/alut.h>
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -17,13 +17,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <vector>
-
-extern char **environ;
 
 namespace {
 constexpr const char *kModeVariable = "ACTORS_SOUND_MODE";
@@ -65,34 +61,25 @@ Capture readCapture(const std::string &path)
     return capture;
 }
 
-// Runs this program's child test with the wave back end writing to
-// `output`; returns the child's exit status.
+// Runs this program's child test with the wave back end configured by
+// `config`; returns the child's exit status, -1 when it did not exit.
 int runChild(const std::string &mode, const std::string &config)
 {
-    std::vector<std::string> variables;
-    for (char **e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (entry.rfind("ALSOFT_", 0) != 0 && entry.rfind("ACTORS_SOUND_", 0) != 0)
-            variables.push_back(entry);
-    }
-    variables.push_back("ALSOFT_CONF=" + config);
-    variables.push_back("ALSOFT_DRIVERS=wave");
-    variables.push_back(std::string(kModeVariable) + "=" + mode);
-    std::vector<char *> envp;
-    for (std::string &v : variables)
-        envp.push_back(v.data());
-    envp.push_back(nullptr);
-
-    std::string program = "/proc/self/exe";
-    std::string alsoDisabled = "--gtest_also_run_disabled_tests";
-    std::string filter = "--gtest_filter=SoundChild.DISABLED_PlaysIntoTheCaptureFile";
-    char *argv[] = {program.data(), alsoDisabled.data(), filter.data(), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : variables.keys())
+        if (name.startsWith("ALSOFT_"))
+            variables.remove(name);
+    variables.insert("ALSOFT_CONF", QString::fromStdString(config));
+    variables.insert("ALSOFT_DRIVERS", "wave");
+    variables.insert(kModeVariable, QString::fromStdString(mode));
+    QProcess child;
+    child.setProcessEnvironment(variables);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start("/proc/self/exe", {"--gtest_also_run_disabled_tests",
+                                   "--gtest_filter=SoundChild.DISABLED_PlaysIntoTheCaptureFile"});
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit)
         return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return child.exitCode();
 }
 } // namespace
 
