@@ -1,6 +1,8 @@
-// What boundaries do to the actors touching them: push, kill, finish the
-// level. (Where the exit stands: the levels' finish replays; its pane's
-// drawing: SurfaceDrawTest.)
+// What boundaries hand to the actors touching them (the rectangle and its
+// front side) and what they do to them: push, kill, finish the level. (Where
+// the exit stands: the levels' finish replays; its pane: SurfaceDrawTest.
+// The unit-tile drawing of a surface is no longer the game's: it is the
+// reference WholeFacePictureTest compares the game's drawing with.)
 #include "TouchRecorder.h"
 #include "app/GameRegistry.h"
 #include "app/WorldProxy.h"
@@ -49,4 +51,35 @@ TEST_F(BoundaryContact, WhatABoundaryDoesToWhoTouchesIt)
     }
     EXPECT_EQ(next.calls, std::vector<std::string>{"initialize"});
     GameRegistry::setWorldProxy(nullptr);
+}
+
+// The front normal (-edge 0 x edge 1) and flip: BoxFacesTest (six faces,
+// flipped and back) and SurfaceDrawTest (the drawn side).
+TEST(Surface, HandsCornerFullEdgesAndNormalToTheActor)
+{
+    const struct {
+        const char *name;
+        SbVec3f corners[3];
+        TouchRecorder::Quad handed;
+    } rows[] = {
+        {"slanted", {{1, 2, 3}, {4, 6, 3}, {1, 2, 5}}, {{1, 2, 3}, {3, 4, 0}, {0, 0, 2}, {-0.8f, 0.6f, 0}}},
+        {"a zero edge stays zero, without NaN", {{1, 1, 1}, {1, 1, 1}, {1, 3, 1}},
+         {{1, 1, 1}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Surface s(row.corners[0], row.corners[1], row.corners[2]);
+        TouchRecorder actor;
+        EXPECT_TRUE(s.testCollision(&actor));
+        actor.touching = false;
+        EXPECT_FALSE(s.testCollision(&actor));
+        s.resolveCollision(&actor);
+        for (const TouchRecorder::Quad &q : {actor.tested, actor.resolved})
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(q.corner[i], row.handed.corner[i]);
+                EXPECT_NEAR(q.edgeA[i], row.handed.edgeA[i], 1e-6f);
+                EXPECT_NEAR(q.edgeB[i], row.handed.edgeB[i], 1e-6f);
+                EXPECT_NEAR(q.normal[i], row.handed.normal[i], 1e-6f);
+            }
+    }
 }
