@@ -19,7 +19,6 @@
 #include <iterator>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace {
 constexpr const char *kModeVariable = "ACTORS_SOUND_MODE";
@@ -32,31 +31,21 @@ struct Capture {
     int peak = 0; // largest magnitude of a 16-bit sample
 };
 
-// Reads the 16-bit samples of the wave back end's file (plain or
-// extensible format header); a data size of 0 means "to the end".
+// The 16-bit samples (the child's configuration asks for them) of the wave
+// back end's file: everything after the data chunk's header.
 Capture readCapture(const std::string &path)
 {
     Capture capture;
     std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    uint16_t bits = 0;
-    for (size_t at = 12; at + 8 <= bytes.size();) {
-        uint32_t size;
-        std::memcpy(&size, &bytes[at + 4], 4);
-        const size_t body = at + 8;
-        if (std::memcmp(&bytes[at], "fmt ", 4) == 0 && body + 16 <= bytes.size())
-            std::memcpy(&bits, &bytes[body + 14], 2);
-        if (std::memcmp(&bytes[at], "data", 4) == 0 && bits == 16) {
-            const size_t end = size == 0 ? bytes.size() : std::min(bytes.size(), body + size);
-            for (size_t p = body; p + 2 <= end; p += 2, ++capture.samples) {
-                int16_t sample;
-                std::memcpy(&sample, &bytes[p], 2);
-                capture.peak = std::max(capture.peak, std::abs(int(sample)));
-            }
-            capture.parsed = true;
-            break;
-        }
-        at = body + size + (size & 1);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t data = bytes.find("data", 12);
+    capture.parsed = data != std::string::npos;
+    if (!capture.parsed)
+        return capture;
+    for (size_t p = data + 8; p + 2 <= bytes.size(); p += 2, ++capture.samples) {
+        int16_t sample;
+        std::memcpy(&sample, &bytes[p], 2);
+        capture.peak = std::max(capture.peak, std::abs(int(sample)));
     }
     return capture;
 }
