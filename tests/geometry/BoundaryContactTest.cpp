@@ -1,8 +1,6 @@
 // What boundaries hand to the actors touching them (the rectangle and its
 // front side) and what they do to them: push, kill, finish the level. (Where
-// the exit stands: the levels' finish replays; its pane: SurfaceDrawTest.
-// The unit-tile drawing of a surface is no longer the game's: it is the
-// reference WholeFacePictureTest compares the game's drawing with.)
+// the exit stands: the levels' finish replays; its pane: SurfaceDrawTest.)
 #include "TouchRecorder.h"
 #include "app/GameRegistry.h"
 #include "app/WorldProxy.h"

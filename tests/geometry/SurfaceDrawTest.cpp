@@ -1,5 +1,6 @@
 // Drawing a surface: the winding that makes the normal's side the front,
-// the outline quad, and GL state left as found; the exit's pane.
+// the outline quad, and GL state left as found; the unit-tile reference
+// drawing; the exit's pane.
 #include "geometry/EndCube.h"
 #include "geometry/Surface.h"
 #include "render/GL.h"
@@ -81,4 +82,19 @@ TEST_F(SurfaceDraw, TheExitPaneShowsOnceInTranslucentRedFromEitherSide)
         EXPECT_EQ(qGreen(centre), 0);
         EXPECT_EQ(qBlue(centre), 0);
     }
+}
+
+// The unit tiles are the reference WholeFacePictureTest compares the game's
+// whole-face drawing with; its half rows show in the worlds' start views,
+// a remainder across does not.
+TEST(SurfaceTiling, ARemainderAcrossClosesEachStripAtTheFarEdge)
+{
+    Surface s(SbVec3f(0, 0, 0), SbVec3f(1, 0, 0), SbVec3f(0, 0, 1.5f));
+    const auto strips = s.tileStrips();
+    ASSERT_EQ(strips.size(), 2u);
+    ASSERT_EQ(strips[0].size(), 6u); // columns 0, 1 and the closing pair
+    EXPECT_EQ(strips[0][4].position, SbVec3f(0, 0, 1.5f));
+    EXPECT_EQ(strips[0][5].position, SbVec3f(1, 0, 1.5f));
+    EXPECT_EQ(strips[0][4].s, 0.75f);
+    EXPECT_EQ(strips[0][5].t, 0.5f);
 }
