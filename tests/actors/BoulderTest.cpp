@@ -1,6 +1,9 @@
 // The boulder: its rectangle test (radius reach, both sides, no crush), how
-// it keeps its displacement as velocity, what it does to actors it touches,
-// and how it starts over when killed. Runs with the levels' gravity.
+// it keeps its displacement as velocity, and how it starts over when
+// killed. Runs with the levels' gravity. Rolling down a ramp and killing
+// the hero: tests/levels/level04_boulder_death.play; a harmless one pushed
+// by the hero, killing nobody, and at rest on a button that keeps a door
+// open: level05_boulder_button.play.
 #include "ActorTestSupport.h"
 #include "actors/Boulder.h"
 
@@ -33,21 +36,6 @@ SbVec3f restingOnSlope() { return SbVec3f(15, 7.5f, 0) + kSlopeNormal; }
 
 using BoulderTest = HeroTest;
 
-TEST_F(BoulderTest, ADeadlyBoulderKillsTheHeroAHarmlessOneOnlyPushes)
-{
-    for (bool harmless : {false, true}) {
-        SCOPED_TRACE(harmless ? "harmless" : "deadly");
-        Boulder boulder(SbVec3f(50, 5, 50), 2.0f);
-        if (harmless)
-            boulder.makeHarmless();
-        Player hero(51.5f, 5, 50);
-        ASSERT_TRUE(boulder.collidesWith(hero));
-        boulder.resolveCollisionWith(hero);
-        EXPECT_EQ(hero.isDead(), !harmless);
-        EXPECT_EQ(hero.getPosition(), SbVec3f(53, 5, 50)); // radius + 1 from the centre
-    }
-}
-
 TEST_F(BoulderTest, FallingBelowZeroAndBeingKilledStartsItOverAtRest)
 {
     Boulder boulder(restingOnSlope(), 1.0f);
@@ -70,24 +58,6 @@ TEST_F(BoulderTest, FallingBelowZeroAndBeingKilledStartsItOverAtRest)
     EXPECT_FALSE(falling.collidesWithQuad(SbVec3f(0, 0.5f, 0), kFloorA, kFloorB, kUp));
 }
 
-TEST_F(BoulderTest, GathersSpeedDownASlope)
-{
-    Boulder boulder(restingOnSlope(), 1.0f);
-    float lastStep = 0.0f;
-    for (int step = 1; step <= 8; ++step) {
-        const SbVec3f before = boulder.getPosition();
-        ASSERT_TRUE(rollOnSlope(boulder)) << "step " << step;
-        const SbVec3f moved = boulder.getPosition() - before;
-        EXPECT_LT(moved[0], 0.0f) << "step " << step;
-        EXPECT_GT(moved.length(), lastStep) << "step " << step;
-        // It stays on the slope, radius above it.
-        EXPECT_NEAR((boulder.getPosition() - kSlopeCorner).dot(kSlopeNormal), 1.0f, 1e-4f);
-        lastStep = moved.length();
-    }
-    // The tangential pull of gravity, 0.5 * sin(atan(1/2)), every step.
-    EXPECT_NEAR(lastStep, 8 * 0.5f / std::sqrt(5.0f), 1e-3f);
-}
-
 TEST_F(BoulderTest, AHarmlessBoulderKeepsHalfItsStepOnTheSameFaceAndNoneOnAnother)
 {
     Boulder boulder(restingOnSlope(), 1.0f);
@@ -101,18 +71,6 @@ TEST_F(BoulderTest, AHarmlessBoulderKeepsHalfItsStepOnTheSameFaceAndNoneOnAnothe
     boulder.move();
     ASSERT_TRUE(boulder.collidesWithQuad(kSlopeCorner, kSlopeA, kSlopeB, kSlopeNormal));
     boulder.resolveQuadCollision(kSlopeCorner, kSlopeA, kSlopeB, SbVec3f(0, 1, 0));
-    EXPECT_EQ(boulder.getVelocity(), SbVec3f(0, 0, 0));
-}
-
-TEST_F(BoulderTest, RestsOnAFloorAtItsRadius)
-{
-    Boulder boulder(SbVec3f(5, 0.5f, 5), 0.5f);
-    for (int step = 0; step < 10; ++step) {
-        boulder.move();
-        ASSERT_TRUE(boulder.collidesWithQuad(kFloorCorner, kFloorA, kFloorB, kUp));
-        boulder.resolveQuadCollision(kFloorCorner, kFloorA, kFloorB, kUp);
-    }
-    EXPECT_EQ(boulder.getPosition(), SbVec3f(5, 0.5f, 5));
     EXPECT_EQ(boulder.getVelocity(), SbVec3f(0, 0, 0));
 }
 

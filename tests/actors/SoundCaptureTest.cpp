@@ -4,10 +4,10 @@
 // device mixes ends up in a WAV file that the parent then inspects.
 #include "ActorTestSupport.h"
 
-
 #include <AL/alut.h>
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -17,13 +17,8 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <vector>
-
-extern char **environ;
 
 namespace {
 constexpr const char *kModeVariable = "ACTORS_SOUND_MODE";
@@ -36,63 +31,44 @@ struct Capture {
     int peak = 0; // largest magnitude of a 16-bit sample
 };
 
-// Reads the 16-bit samples of the wave back end's file (plain or
-// extensible format header); a data size of 0 means "to the end".
+// The 16-bit samples (the child's configuration asks for them) of the wave
+// back end's file: everything after the data chunk's header.
 Capture readCapture(const std::string &path)
 {
     Capture capture;
     std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    uint16_t bits = 0;
-    for (size_t at = 12; at + 8 <= bytes.size();) {
-        uint32_t size;
-        std::memcpy(&size, &bytes[at + 4], 4);
-        const size_t body = at + 8;
-        if (std::memcmp(&bytes[at], "fmt ", 4) == 0 && body + 16 <= bytes.size())
-            std::memcpy(&bits, &bytes[body + 14], 2);
-        if (std::memcmp(&bytes[at], "data", 4) == 0 && bits == 16) {
-            const size_t end = size == 0 ? bytes.size() : std::min(bytes.size(), body + size);
-            for (size_t p = body; p + 2 <= end; p += 2, ++capture.samples) {
-                int16_t sample;
-                std::memcpy(&sample, &bytes[p], 2);
-                capture.peak = std::max(capture.peak, std::abs(int(sample)));
-            }
-            capture.parsed = true;
-            break;
-        }
-        at = body + size + (size & 1);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t data = bytes.find("data", 12);
+    capture.parsed = data != std::string::npos;
+    if (!capture.parsed)
+        return capture;
+    for (size_t p = data + 8; p + 2 <= bytes.size(); p += 2, ++capture.samples) {
+        int16_t sample;
+        std::memcpy(&sample, &bytes[p], 2);
+        capture.peak = std::max(capture.peak, std::abs(int(sample)));
     }
     return capture;
 }
 
-// Runs this program's child test with the wave back end writing to
-// `output`; returns the child's exit status.
+// Runs this program's child test with the wave back end configured by
+// `config`; returns the child's exit status, -1 when it did not exit.
 int runChild(const std::string &mode, const std::string &config)
 {
-    std::vector<std::string> variables;
-    for (char **e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (entry.rfind("ALSOFT_", 0) != 0 && entry.rfind("ACTORS_SOUND_", 0) != 0)
-            variables.push_back(entry);
-    }
-    variables.push_back("ALSOFT_CONF=" + config);
-    variables.push_back("ALSOFT_DRIVERS=wave");
-    variables.push_back(std::string(kModeVariable) + "=" + mode);
-    std::vector<char *> envp;
-    for (std::string &v : variables)
-        envp.push_back(v.data());
-    envp.push_back(nullptr);
-
-    std::string program = "/proc/self/exe";
-    std::string alsoDisabled = "--gtest_also_run_disabled_tests";
-    std::string filter = "--gtest_filter=SoundChild.DISABLED_PlaysIntoTheCaptureFile";
-    char *argv[] = {program.data(), alsoDisabled.data(), filter.data(), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : variables.keys())
+        if (name.startsWith("ALSOFT_"))
+            variables.remove(name);
+    variables.insert("ALSOFT_CONF", QString::fromStdString(config));
+    variables.insert("ALSOFT_DRIVERS", "wave");
+    variables.insert(kModeVariable, QString::fromStdString(mode));
+    QProcess child;
+    child.setProcessEnvironment(variables);
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start("/proc/self/exe", {"--gtest_also_run_disabled_tests",
+                                   "--gtest_filter=SoundChild.DISABLED_PlaysIntoTheCaptureFile"});
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit)
         return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return child.exitCode();
 }
 } // namespace
 

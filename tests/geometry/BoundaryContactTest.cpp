@@ -1,19 +1,16 @@
-// What boundaries do to the actors touching them (push, kill, finish the
-// level), and that the exit's pane shows once from either side. (Where the
-// pane stands: the levels' finish replays.)
+// What boundaries hand to the actors touching them (the rectangle and its
+// front side) and what they do to them: push, kill, finish the level. (Where
+// the exit stands: the levels' finish replays; its pane: SurfaceDrawTest.)
 #include "TouchRecorder.h"
 #include "app/GameRegistry.h"
 #include "app/WorldProxy.h"
 #include "geometry/EndCube.h"
 #include "geometry/HazardousSurface.h"
 #include "geometry/Surface.h"
-#include "render/GL.h"
 #include "support/GlContext.h"
 #include "support/RecordingWorld.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 using BoundaryContact = GlContextTest;
 
@@ -54,50 +51,33 @@ TEST_F(BoundaryContact, WhatABoundaryDoesToWhoTouchesIt)
     GameRegistry::setWorldProxy(nullptr);
 }
 
-namespace {
-std::array<GLubyte, 4> centrePixel()
+// The front normal (-edge 0 x edge 1) and flip: BoxFacesTest (six faces,
+// flipped and back) and SurfaceDrawTest (the drawn side).
+TEST(Surface, HandsCornerFullEdgesAndNormalToTheActor)
 {
-    std::array<GLubyte, 4> rgba{};
-    glReadPixels(GlContextTest::kWidth / 2, GlContextTest::kHeight / 2, 1, 1, GL_RGBA,
-                 GL_UNSIGNED_BYTE, rgba.data());
-    return rgba;
-}
-
-// Clears to black and draws the pane filling the view, seen from behind
-// when `turned`, with back faces culled and no depth test (so that a pane
-// drawn twice would show as a brighter red).
-std::array<GLubyte, 4> paneSeen(bool turned)
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    if (turned)
-        glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_BACK);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    EndCube(SbVec3f(-1, -1, 0)).drawStatic();
-    glFinish();
-    return centrePixel();
-}
-} // namespace
-
-TEST_F(BoundaryContact, ThePaneShowsOnceInTranslucentRedFromEitherSide)
-{
-    for (bool turned : {false, true}) {
-        const auto rgba = paneSeen(turned);
-        // 0.6 of full red over black.
-        EXPECT_NEAR(rgba[0], 153, 2) << (turned ? "behind" : "in front");
-        EXPECT_EQ(rgba[1], 0);
-        EXPECT_EQ(rgba[2], 0);
+    const struct {
+        const char *name;
+        SbVec3f corners[3];
+        TouchRecorder::Quad handed;
+    } rows[] = {
+        {"slanted", {{1, 2, 3}, {4, 6, 3}, {1, 2, 5}}, {{1, 2, 3}, {3, 4, 0}, {0, 0, 2}, {-0.8f, 0.6f, 0}}},
+        {"a zero edge stays zero, without NaN", {{1, 1, 1}, {1, 1, 1}, {1, 3, 1}},
+         {{1, 1, 1}, {0, 0, 0}, {0, 2, 0}, {0, 0, 0}}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Surface s(row.corners[0], row.corners[1], row.corners[2]);
+        TouchRecorder actor;
+        EXPECT_TRUE(s.testCollision(&actor));
+        actor.touching = false;
+        EXPECT_FALSE(s.testCollision(&actor));
+        s.resolveCollision(&actor);
+        for (const TouchRecorder::Quad &q : {actor.tested, actor.resolved})
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(q.corner[i], row.handed.corner[i]);
+                EXPECT_NEAR(q.edgeA[i], row.handed.edgeA[i], 1e-6f);
+                EXPECT_NEAR(q.edgeB[i], row.handed.edgeB[i], 1e-6f);
+                EXPECT_NEAR(q.normal[i], row.handed.normal[i], 1e-6f);
+            }
     }
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    GLint winding = 0;
-    glGetIntegerv(GL_FRONT_FACE, &winding);
-    EXPECT_EQ(winding, GL_CCW);
 }

@@ -1,8 +1,12 @@
-// Registering static surfaces in the level's collision grid.
+// Registering static boundaries in the level's collision grid.
 #include "geometry/EndCube.h"
 #include "geometry/Surface.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace {
 SpatialGrid gridOf(size_t x, size_t y, size_t z)
@@ -10,73 +14,62 @@ SpatialGrid gridOf(size_t x, size_t y, size_t z)
     return SpatialGrid(x, std::vector<std::vector<std::vector<int>>>(
                               y, std::vector<std::vector<int>>(z)));
 }
+
+constexpr int kIndex = 7;
+
+// "x y z" once for every kIndex a cell holds, in cell order; any other
+// index shows after a colon.
+std::vector<std::string> filledCells(const SpatialGrid &grid)
+{
+    std::vector<std::string> cells;
+    for (size_t x = 0; x < grid.size(); ++x)
+        for (size_t y = 0; y < grid[x].size(); ++y)
+            for (size_t z = 0; z < grid[x][y].size(); ++z)
+                for (int index : grid[x][y][z]) {
+                    std::string cell = std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z);
+                    cells.push_back(index == kIndex ? cell : cell + ": " + std::to_string(index));
+                }
+    return cells;
+}
+
+std::function<std::unique_ptr<Boundary>()> surface(SbVec3f corner, SbVec3f a, SbVec3f b)
+{
+    return [=] { return std::make_unique<Surface>(corner, a, b); };
+}
 } // namespace
 
-TEST(SurfaceGrid, SamplesOneCellApartLandInEveryCellTheSurfaceCrosses)
+TEST(SurfaceGrid, EverySampleLandsInItsCellOnceAndOutsideSamplesAreSkipped)
 {
-    SpatialGrid grid = gridOf(4, 1, 1); // cells 25 wide along x
-    Surface strip(SbVec3f(10, 0, 0), SbVec3f(80, 0, 0), SbVec3f(10, 0, 10));
-    strip.addToGrid(100, 100, 100, grid, 7);
-    // Samples at x = 10, 35, 60 (every 25 units up to 70 along the edge).
-    EXPECT_EQ(grid[0][0][0], std::vector<int>{7});
-    EXPECT_EQ(grid[1][0][0], std::vector<int>{7});
-    EXPECT_EQ(grid[2][0][0], std::vector<int>{7});
-    EXPECT_TRUE(grid[3][0][0].empty());
-}
-
-TEST(SurfaceGrid, ACellMayReceiveTheSameIndexTwice)
-{
-    // A diagonal edge 1.06 cells long: its second sample, one cell along
-    // the diagonal, is still inside the first cell.
-    SpatialGrid grid = gridOf(1, 1, 1);
-    Surface diagonal(SbVec3f(0, 0, 0), SbVec3f(75, 0, 75), SbVec3f(0, 10, 0));
-    diagonal.addToGrid(100, 100, 100, grid, 3);
-    EXPECT_EQ(grid[0][0][0], (std::vector<int>{3, 3}));
-}
-
-TEST(SurfaceGrid, SamplePointsOutsideTheGridAreSkipped)
-{
-    // A wall as high as the level: its top sample row lies exactly on the
-    // grid's far boundary, one cell past the end.
-    SpatialGrid grid = gridOf(1, 1, 1);
-    Surface wall(SbVec3f(0, 0, 0), SbVec3f(0, 100, 0), SbVec3f(0, 0, 1000));
-    wall.addToGrid(1000, 100, 1000, grid, 9);
-    EXPECT_EQ(grid[0][0][0], std::vector<int>{9});
-
-    // Wholly outside, below and beyond.
-    Surface below(SbVec3f(0, -150, 0), SbVec3f(10, -150, 0), SbVec3f(0, -150, 10));
-    below.addToGrid(1000, 100, 1000, grid, 10);
-    Surface beyond(SbVec3f(2000, 0, 0), SbVec3f(2010, 0, 0), SbVec3f(2000, 0, 10));
-    beyond.addToGrid(1000, 100, 1000, grid, 11);
-    EXPECT_EQ(grid[0][0][0], std::vector<int>{9});
-}
-
-TEST(SurfaceGrid, DegenerateGridsAreLeftAlone)
-{
-    Surface s(SbVec3f(0, 0, 0), SbVec3f(10, 0, 0), SbVec3f(0, 0, 10));
-    SpatialGrid empty;
-    s.addToGrid(1000, 100, 1000, empty, 1);
-    EXPECT_TRUE(empty.empty());
-    // Extents smaller than the number of cells give cells of size 0.
-    SpatialGrid tiny = gridOf(2, 2, 2);
-    s.addToGrid(1, 1, 1, tiny, 1);
-    for (auto &plane : tiny)
-        for (auto &row : plane)
-            for (auto &cell : row)
-                EXPECT_TRUE(cell.empty());
-}
-
-TEST(SurfaceGrid, AnExitLeavesOutTheFarRowAndColumnASurfaceDoesNot)
-{
-    // Cells of one unit: the pane from (2, 3) to (4, 5) in z = 4 is sampled
-    // at x 2 and 3, y 3 and 4, never at x = 4 or y = 5.
-    SpatialGrid grid = gridOf(10, 10, 10);
-    EndCube(SbVec3f(2, 3, 4)).addToGrid(10, 10, 10, grid, 7);
-    SpatialGrid surfaceGrid = gridOf(10, 10, 10);
-    Surface(SbVec3f(2, 3, 4), SbVec3f(4, 3, 4), SbVec3f(2, 5, 4)).addToGrid(10, 10, 10, surfaceGrid, 7);
-    for (size_t x : {2u, 3u, 4u})
-        for (size_t y : {3u, 4u, 5u}) {
-            EXPECT_EQ(grid[x][y][4].size(), x < 4 && y < 5 ? 1u : 0u) << x << "," << y;
-            EXPECT_EQ(surfaceGrid[x][y][4], std::vector<int>{7}) << x << "," << y;
-        }
+    const struct {
+        const char *name;
+        size_t cells[3];
+        unsigned extent[3];
+        std::function<std::unique_ptr<Boundary>()> make;
+        std::vector<std::string> filled;
+    } rows[] = {
+        // Cells 25 wide; samples at x = 10, 35, 60, every 25 up to 70.
+        {"samples one cell apart", {4, 1, 1}, {100, 100, 100},
+         surface({10, 0, 0}, {80, 0, 0}, {10, 0, 10}), {"0 0 0", "1 0 0", "2 0 0"}},
+        {"top sample row exactly on the far boundary", {1, 1, 1}, {1000, 100, 1000},
+         surface({0, 0, 0}, {0, 100, 0}, {0, 0, 1000}), {"0 0 0"}},
+        {"wholly below", {1, 1, 1}, {1000, 100, 1000},
+         surface({0, -150, 0}, {10, -150, 0}, {0, -150, 10}), {}},
+        {"a grid without cells", {0, 0, 0}, {1000, 100, 1000},
+         surface({0, 0, 0}, {10, 0, 0}, {0, 0, 10}), {}},
+        {"extents below the cell count: cells of size 0", {2, 2, 2}, {1, 1, 1},
+         surface({0, 0, 0}, {10, 0, 0}, {0, 0, 10}), {}},
+        // Cells of one unit; the pane from (2, 3) to (4, 5) in z = 4.
+        {"a surface reaches its far row and column", {10, 10, 10}, {10, 10, 10},
+         surface({2, 3, 4}, {4, 3, 4}, {2, 5, 4}),
+         {"2 3 4", "2 4 4", "2 5 4", "3 3 4", "3 4 4", "3 5 4", "4 3 4", "4 4 4", "4 5 4"}},
+        {"an exit leaves them out", {10, 10, 10}, {10, 10, 10},
+         [] { return std::make_unique<EndCube>(SbVec3f(2, 3, 4)); },
+         {"2 3 4", "2 4 4", "3 3 4", "3 4 4"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        SpatialGrid grid = gridOf(row.cells[0], row.cells[1], row.cells[2]);
+        row.make()->addToGrid(row.extent[0], row.extent[1], row.extent[2], grid, kIndex);
+        EXPECT_EQ(filledCells(grid), row.filled);
+    }
 }

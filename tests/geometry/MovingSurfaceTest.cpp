@@ -106,11 +106,9 @@ TEST(MovingSurfaceCarrying, SidewaysMotionTiltsTheNormalByTwiceTheStep)
     expectNear(handed, expected); // about 11 degrees off vertical
 }
 
-TEST(MovingSurfaceCarrying, MotionAlongTheNormalKeepsItAndFastMotionAgainstItTurnsIt)
+TEST(MovingSurfaceCarrying, SlowMotionAgainstTheNormalKeepsItFastMotionTurnsIt)
 {
-    const Waypoints up = {SbVec3f(0, 0, 0), SbVec3f(0, 100, 0)};
     const Waypoints down = {SbVec3f(0, 0, 0), SbVec3f(0, -100, 0)};
-    expectNear(handedNormalAfterOneTick(up, 0.3f), SbVec3f(0, 1, 0));
     expectNear(handedNormalAfterOneTick(down, 0.25f), SbVec3f(0, 1, 0));
     // At exactly half a unit per tick the sum is exactly zero.
     EXPECT_EQ(handedNormalAfterOneTick(down, 0.5f), SbVec3f(0, -1, 0));

@@ -1,5 +1,7 @@
 // Drawing a surface: the winding that makes the normal's side the front,
-// the outline quad, and GL state left as found.
+// the outline quad, and GL state left as found; the unit-tile reference
+// drawing; the exit's pane.
+#include "geometry/EndCube.h"
 #include "geometry/Surface.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
@@ -61,4 +63,38 @@ TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideAndTheOutlineOnlyShowsInItsPas
     facing.disableOutline();
     expectGlStateClean("after drawing");
     EXPECT_GT(litPixels(grab()), 1000);
+}
+
+TEST_F(SurfaceDraw, TheExitPaneShowsOnceInTranslucentRedFromEitherSide)
+{
+    // No depth test: a pane drawn twice would show a brighter red.
+    for (bool turned : {false, true}) {
+        SCOPED_TRACE(turned ? "behind" : "in front");
+        glClear(GL_COLOR_BUFFER_BIT);
+        glLoadIdentity();
+        if (turned)
+            glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
+        EndCube(SbVec3f(-1, -1, 0)).drawStatic();
+        expectGlStateClean("after drawing");
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        const QRgb centre = grab().pixel(kWidth / 2, kHeight / 2);
+        EXPECT_NEAR(qRed(centre), 153, 2); // 0.6 of full red over black
+        EXPECT_EQ(qGreen(centre), 0);
+        EXPECT_EQ(qBlue(centre), 0);
+    }
+}
+
+// The unit tiles are the reference WholeFacePictureTest compares the game's
+// whole-face drawing with; its half rows show in the worlds' start views,
+// a remainder across does not.
+TEST(SurfaceTiling, ARemainderAcrossClosesEachStripAtTheFarEdge)
+{
+    Surface s(SbVec3f(0, 0, 0), SbVec3f(1, 0, 0), SbVec3f(0, 0, 1.5f));
+    const auto strips = s.tileStrips();
+    ASSERT_EQ(strips.size(), 2u);
+    ASSERT_EQ(strips[0].size(), 6u); // columns 0, 1 and the closing pair
+    EXPECT_EQ(strips[0][4].position, SbVec3f(0, 0, 1.5f));
+    EXPECT_EQ(strips[0][5].position, SbVec3f(1, 0, 1.5f));
+    EXPECT_EQ(strips[0][4].s, 0.75f);
+    EXPECT_EQ(strips[0][5].t, 0.5f);
 }

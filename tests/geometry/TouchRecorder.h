@@ -16,7 +16,6 @@ public:
     bool collidesWithQuad(SbVec3f c, SbVec3f a, SbVec3f b, SbVec3f n) override
     {
         tested = {c, a, b, n};
-        ++tests;
         return touching;
     }
     void resolveQuadCollision(SbVec3f c, SbVec3f a, SbVec3f b, SbVec3f n) override
@@ -37,7 +36,6 @@ public:
     bool touching = true;
     Quad tested{};
     Quad resolved{};
-    int tests = 0;
     int resolutions = 0;
     int kills = 0;
 };
