@@ -7,17 +7,6 @@
 
 using ProxyTest = GlContextTest;
 
-TEST_F(ProxyTest, ForwardsToTheCurrentWorld)
-{
-    RecordingWorld world;
-    WorldProxy proxy(&world);
-    EXPECT_TRUE(world.calls.empty()); // construction sets nothing up
-    proxy.keyPressed(65, 0, 0, 0);
-    proxy.mouseButton(1, true);
-    proxy.paint();
-    EXPECT_EQ(world.calls, (std::vector<std::string>{"keyPressed 65 0 0 0", "mouseButton 1 1", "display"}));
-}
-
 TEST_F(ProxyTest, EverythingForwardedDuringASwitchIsDropped)
 {
     RecordingWorld first, second;

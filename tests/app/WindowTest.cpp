@@ -8,8 +8,6 @@
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
 #include "app/WorldProxy.h"
-#include "actors/Camera.h"
-#include "actors/Player.h"
 #include "support/Application.h"
 #include "support/RecordingWorld.h"
 #include "world/TestLevel.h"
@@ -26,8 +24,6 @@
 #include <algorithm>
 #include <string>
 #include <gtest/gtest.h>
-#include <cmath>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -160,13 +156,6 @@ TEST_F(GameWindowTest, WindowKeysAreHandledOnPressOtherKeysReachTheWorld)
     EXPECT_EQ(world.count("keyReleased 87 33554432"), 1);
 }
 
-TEST_F(GameWindowTest, EscapeClosesTheGameWindow)
-{
-    EXPECT_EQ(runEventLoopUntilLastWindowCloses([&] { QTest::keyClick(window, Qt::Key_Escape); }), 0);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(world.count("keyPressed"), 0);
-}
-
 // A move as the window system reports it: the cursor's global position.
 void moveMouseTo(QWidget *window, QPoint global)
 {
@@ -282,90 +271,45 @@ TEST_F(WindowTest, SlowRepaintsKeepFiftyStepsASecond)
 }
 
 namespace {
-bool finite(SbVec3f v) { return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]); }
-
-// A 320 x 240 game window on a wide floor, the hero in its middle.
+// A 320 x 240 game window on a wide floor, the hero in its middle, that
+// collects the GL errors of its frames.
 struct LevelWindowTest : WindowTest {
     TestLevel level;
     WorldProxy levelProxy{&level};
-    QtFenster *window = nullptr;
+    std::vector<GLenum> errors;
 
-    void open(std::function<void()> repaintHook)
+    void collectErrors()
     {
-        level.build = [](TestLevel &l) { l.addQuadrat(SbVec3f(0, 0, 0), 200, 10, 200); };
-        level.place = [](TestLevel &l) { l.setStartPosition(SbVec3f(100, 1, 100)); };
-        GameRegistry::setWorlds({&level});
-        GameRegistry::setWorldProxy(&levelProxy);
-        window = new QtFenster(&levelProxy);
-        window->resize(320, 240);
-        window->setRepaintHook(std::move(repaintHook));
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
+            errors.push_back(error);
     }
 };
 } // namespace
 
-TEST_F(LevelWindowTest, OddSizesWindowKeysAndFocusLeaveNoGlErrorAndAFiniteCamera)
+// Qt paints no window of zero height, so the world is drawn into a viewport
+// of zero height directly, as a minimised window's resize leaves it.
+TEST_F(LevelWindowTest, FramesOfALevelAndOneInAZeroHeightViewportLeaveNoGlError)
 {
+    level.build = [](TestLevel &l) { l.addQuadrat(SbVec3f(0, 0, 0), 200, 10, 200); };
+    level.place = [](TestLevel &l) { l.setStartPosition(SbVec3f(100, 1, 100)); };
+    GameRegistry::setWorlds({&level});
+    GameRegistry::setWorldProxy(&levelProxy);
+    auto *window = new QtFenster(&levelProxy);
+    window->resize(320, 240);
     int repaints = 0;
-    std::vector<GLenum> errors;
-    auto collectErrors = [&errors] {
-        for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
-            errors.push_back(error);
-    };
-    ASSERT_NO_FATAL_FAILURE(open([&] {
+    window->setRepaintHook([&] {
         ++repaints;
         collectErrors();
-    }));
-    ASSERT_TRUE(waitFor([&] { return repaints > 0; }));
+    });
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_TRUE(waitFor([&] { return repaints > 2; }));
 
-    QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-    struct Row {
-        const char *name;
-        std::function<void()> act;
-    };
-    const Row rows[] = {
-        {"1 x 1", [&] { window->resize(1, 1); }},
-        {"back to 320 x 240", [&] { window->resize(320, 240); }},
-        {"zero height", [&] { window->resize(320, 0); }},
-        {"minimised and back", [&] { window->showMinimized(); QTest::qWait(50); window->showNormal(); }},
-        {"F1 to F4 in quick succession",
-         [&] {
-             for (Qt::Key key : {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F1, Qt::Key_F3})
-                 QTest::keyClick(window, key);
-         }},
-        {"focus lost and back while walking",
-         [&] {
-             QTest::keyPress(window, Qt::Key_W);
-             QApplication::sendEvent(window, &focusOut);
-             QApplication::sendEvent(window, &focusIn);
-         }},
-        // Qt paints no window of zero height, so the world is drawn into a
-        // viewport of zero height directly, as a minimised window's resize
-        // would leave it.
-        {"a frame drawn into a zero-height viewport",
-         [&] {
-             window->makeCurrent();
-             levelProxy.resize(320, 0);
-             levelProxy.paint();
-             collectErrors();
-             levelProxy.resize(window->width(), window->height());
-             window->doneCurrent();
-         }},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        errors.clear();
-        const int before = repaints;
-        row.act();
-        waitFor([&] { return repaints > before + 2; }, 500);
-        EXPECT_TRUE(errors.empty()) << "GL error 0x" << std::hex << (errors.empty() ? 0 : errors[0]);
-        const Camera *camera = level.getCamera();
-        EXPECT_TRUE(finite(camera->getPosition()));
-        EXPECT_TRUE(std::isfinite(camera->getDistance()) && std::isfinite(camera->getPitch()) &&
-                    std::isfinite(camera->getHeading()));
-        EXPECT_TRUE(finite(level.getPlayer()->getPosition()));
-    }
-    EXPECT_FALSE(level.getPlayer()->isMovingForward()); // the focus loss let go of W
+    window->makeCurrent();
+    levelProxy.resize(320, 0);
+    levelProxy.paint();
+    collectErrors();
+    levelProxy.resize(window->width(), window->height());
+    window->doneCurrent();
+    EXPECT_TRUE(errors.empty()) << "GL error 0x" << std::hex << (errors.empty() ? 0 : errors[0]);
 }
