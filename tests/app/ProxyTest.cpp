@@ -66,7 +66,6 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
     };
     const Row rows[] = {
         {"no step: nothing drawn", 0, 0, {}},
-        {"one step", 1, 0, {"before", "step", "drawFrame", "after"}},
         {"three steps",
          3,
          0,

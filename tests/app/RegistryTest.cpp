@@ -22,18 +22,6 @@ TEST(GameRegistry, WithoutInstanceGettersAreNeutralAndSettersInert)
     GameRegistry::showLastWorld();
 }
 
-TEST(GameRegistry, FirstInstanceStartsWithThreeLivesAndStaysTheInstance)
-{
-    GameRegistry first;
-    EXPECT_EQ(GameRegistry::getLives(), 3);
-    GameRegistry::setLives(1);
-    {
-        GameRegistry second; // not the instance: it must not reset the state
-        EXPECT_EQ(GameRegistry::getLives(), 1);
-    }
-    EXPECT_EQ(GameRegistry::getLives(), 1);
-}
-
 struct SwitchingTest : ::testing::Test {
     GameRegistry registry;
     RecordingWorld a, b, c, last;
