@@ -7,11 +7,21 @@
 
 using ProxyTest = GlContextTest;
 
-TEST_F(ProxyTest, EverythingForwardedDuringASwitchIsDropped)
+// The new world is initialised with the GL defaults in place, and whatever
+// it forwards while the switch is under way is dropped.
+TEST_F(ProxyTest, ASwitchAppliesTheGlDefaultsAndDropsWhatItsInitializeForwards)
 {
     RecordingWorld first, second;
     WorldProxy proxy(&first);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDepthFunc(GL_ALWAYS);
+    bool defaultsDuringInit = false;
     second.onInitialize = [&] {
+        GLint func = 0;
+        glGetIntegerv(GL_DEPTH_FUNC, &func);
+        defaultsDuringInit = glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) &&
+                             glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_COLOR_MATERIAL) && func == GL_LESS;
         EXPECT_TRUE(proxy.isBusy());
         proxy.paint();
         proxy.keyPressed(65, 0, 0, 0);
@@ -22,29 +32,12 @@ TEST_F(ProxyTest, EverythingForwardedDuringASwitchIsDropped)
         proxy.resize(10, 10);
     };
     proxy.setWorld(&second);
+    EXPECT_TRUE(defaultsDuringInit);
     EXPECT_FALSE(proxy.isBusy());
     EXPECT_EQ(second.calls, std::vector<std::string>{"initialize"});
     EXPECT_TRUE(first.calls.empty());
     proxy.wheelTurned(120);
     EXPECT_EQ(second.calls.back(), "wheelTurned 120");
-}
-
-TEST_F(ProxyTest, SwitchAppliesTheGlDefaultsBeforeInitialize)
-{
-    RecordingWorld first, second;
-    WorldProxy proxy(&first);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDepthFunc(GL_ALWAYS);
-    bool depthOnDuringInit = false;
-    second.onInitialize = [&] {
-        GLint func = 0;
-        glGetIntegerv(GL_DEPTH_FUNC, &func);
-        depthOnDuringInit = glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) &&
-                            glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_COLOR_MATERIAL) && func == GL_LESS;
-    };
-    proxy.setWorld(&second);
-    EXPECT_TRUE(depthOnDuringInit);
 }
 
 TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)

@@ -124,14 +124,6 @@ TEST_F(WindowTest, NameEntryKeepsSevenCharactersAndOpensTheGameOnReturn)
     }
 }
 
-TEST_F(WindowTest, NewGameWindowStartsTheClockAtZero)
-{
-    GameRegistry::setPlayTime(QTime(1, 2, 3));
-    QtFenster window(proxy.get());
-    EXPECT_EQ(window.getPlayTime(), QTime(0, 0, 0));
-    EXPECT_EQ(GameRegistry::getPlayTime(), QTime(0, 0, 0));
-}
-
 TEST_F(WindowTest, ClosingTheNameEntryEndsWithoutAGameWindow)
 {
     auto *entry = new QtNameEntry(proxy.get());
@@ -142,7 +134,7 @@ TEST_F(WindowTest, ClosingTheNameEntryEndsWithoutAGameWindow)
     EXPECT_EQ(world.count("initialize"), 0);
 }
 
-TEST_F(GameWindowTest, WindowKeysAreHandledOnPressOtherKeysReachTheWorld)
+TEST_F(GameWindowTest, WindowKeysAreHandledOnPressOtherKeysButtonsAndTheWheelReachTheWorld)
 {
     for (Qt::Key key : {Qt::Key_F1, Qt::Key_F3, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4})
         QTest::keyClick(window, key);
@@ -154,6 +146,15 @@ TEST_F(GameWindowTest, WindowKeysAreHandledOnPressOtherKeysReachTheWorld)
     QTest::keyRelease(window, Qt::Key_W, Qt::ShiftModifier);
     EXPECT_EQ(world.count("keyPressed 87 0 0 33554432"), 1);
     EXPECT_EQ(world.count("keyReleased 87 33554432"), 1);
+
+    QTest::mousePress(window, Qt::LeftButton);
+    QTest::mouseRelease(window, Qt::RightButton);
+    QWheelEvent wheel(QPointF(10, 10), window->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window, &wheel);
+    EXPECT_EQ(world.count("mouseButton 1 1"), 1);
+    EXPECT_EQ(world.count("mouseButton 2 0"), 1);
+    EXPECT_EQ(world.count("wheelTurned -120"), 1);
 }
 
 // A move as the window system reports it: the cursor's global position.
@@ -174,18 +175,6 @@ TEST_F(GameWindowTest, MouseMovesAreReportedAgainstTheCentreAndRecentred)
                                     .arg(right.x()).arg(right.y()).arg(centre.x()).arg(centre.y());
     EXPECT_EQ(world.count(expectRight.toStdString()), 1);
     EXPECT_TRUE(waitFor([&] { return QCursor::pos() == centre; }));
-}
-
-TEST_F(GameWindowTest, ButtonsAndWheelReachTheWorld)
-{
-    QTest::mousePress(window, Qt::LeftButton);
-    QTest::mouseRelease(window, Qt::RightButton);
-    QWheelEvent wheel(QPointF(10, 10), window->mapToGlobal(QPointF(10, 10)), QPoint(),
-                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(window, &wheel);
-    EXPECT_EQ(world.count("mouseButton 1 1"), 1);
-    EXPECT_EQ(world.count("mouseButton 2 0"), 1);
-    EXPECT_EQ(world.count("wheelTurned -120"), 1);
 }
 
 TEST_F(GameWindowTest, LosingTheFocusReleasesWhatIsHeld)
