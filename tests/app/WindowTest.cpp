@@ -10,7 +10,6 @@
 #include "app/WorldProxy.h"
 #include "support/Application.h"
 #include "support/RecordingWorld.h"
-#include "world/TestLevel.h"
 
 #include <QCursor>
 #include <QFocusEvent>
@@ -25,7 +24,6 @@
 #include <string>
 #include <gtest/gtest.h>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -244,48 +242,4 @@ TEST_F(WindowTest, SlowRepaintsKeepFiftyStepsASecond)
     EXPECT_NEAR(steps, due, 2) << elapsedMs << " ms, the longest repaint " << longestRepaintMs << " ms";
     // And repaints were slow: far fewer repaints than steps.
     EXPECT_LT(repaints, 2 * (10 + due) / 3);
-}
-
-namespace {
-// A 320 x 240 game window on a wide floor, the hero in its middle, that
-// collects the GL errors of its frames.
-struct LevelWindowTest : WindowTest {
-    TestLevel level;
-    WorldProxy levelProxy{&level};
-    std::vector<GLenum> errors;
-
-    void collectErrors()
-    {
-        for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError())
-            errors.push_back(error);
-    }
-};
-} // namespace
-
-// Qt paints no window of zero height, so the world is drawn into a viewport
-// of zero height directly, as a minimised window's resize leaves it.
-TEST_F(LevelWindowTest, FramesOfALevelAndOneInAZeroHeightViewportLeaveNoGlError)
-{
-    level.build = [](TestLevel &l) { l.addQuadrat(SbVec3f(0, 0, 0), 200, 10, 200); };
-    level.place = [](TestLevel &l) { l.setStartPosition(SbVec3f(100, 1, 100)); };
-    GameRegistry::setWorlds({&level});
-    GameRegistry::setWorldProxy(&levelProxy);
-    auto *window = new QtFenster(&levelProxy);
-    window->resize(320, 240);
-    int repaints = 0;
-    window->setRepaintHook([&] {
-        ++repaints;
-        collectErrors();
-    });
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    ASSERT_TRUE(waitFor([&] { return repaints > 2; }));
-
-    window->makeCurrent();
-    levelProxy.resize(320, 0);
-    levelProxy.paint();
-    collectErrors();
-    levelProxy.resize(window->width(), window->height());
-    window->doneCurrent();
-    EXPECT_TRUE(errors.empty()) << "GL error 0x" << std::hex << (errors.empty() ? 0 : errors[0]);
 }
