@@ -1,3 +1,4 @@
+// The world proxy, and the registry that switches it from world to world.
 #include "app/GameRegistry.h"
 #include "app/WorldProxy.h"
 #include "render/GL.h"
@@ -107,4 +108,39 @@ TEST_F(ProxyTest, ALevelDrawnIntoAZeroHeightViewportLeavesNoGlError)
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     }
     proxy.resize(kWidth, kHeight);
+}
+
+TEST(GameRegistry, WithoutInstanceGettersAreNeutralAndSettersInert)
+{
+    GameRegistry::setLives(5);
+    GameRegistry::setNickname("abc");
+    GameRegistry::setGravity(1, 2, 3);
+    EXPECT_EQ(GameRegistry::getLives(), 0);
+    EXPECT_EQ(GameRegistry::getNickname(), "");
+    EXPECT_EQ(GameRegistry::getGravity(), SbVec3f(0, 0, 0));
+    EXPECT_EQ(GameRegistry::takeNextWorld(), nullptr);
+    EXPECT_EQ(GameRegistry::currentWorld(), nullptr);
+    EXPECT_EQ(GameRegistry::getPlayer(), nullptr);
+    EXPECT_TRUE(GameRegistry::getPlayTime().isNull());
+    EXPECT_EQ(GameRegistry::loadTexture("grass.bmp"), 0u);
+    GameRegistry::nextWorld(); // must not crash
+    GameRegistry::showLastWorld();
+}
+
+TEST_F(ProxyTest, TheRegistryShowsTheLastWorldKeepingItsIndexAndStopsAtTheEnd)
+{
+    GameRegistry registry;
+    RecordingWorld a, b, c, last;
+    GameRegistry::setWorlds({&a, &b, &c, &last});
+    WorldProxy proxy(GameRegistry::takeNextWorld());
+    GameRegistry::setWorldProxy(&proxy);
+    GameRegistry::showLastWorld();
+    EXPECT_EQ(GameRegistry::currentWorld(), &last);
+    GameRegistry::nextWorld(); // b: the index was kept
+    EXPECT_EQ(GameRegistry::currentWorld(), &b);
+    GameRegistry::nextWorld(); // c
+    GameRegistry::nextWorld(); // last
+    GameRegistry::nextWorld(); // nothing left
+    EXPECT_EQ(GameRegistry::currentWorld(), &last);
+    EXPECT_EQ(last.count("initialize"), 2);
 }
