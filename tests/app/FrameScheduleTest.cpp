@@ -1,6 +1,8 @@
-// The window's fixed-step schedule: wall-clock time in, steps out, with the
-// remainder carried to the next repaint and a cap per repaint.
+// The window's two clocks: the fixed-step schedule (wall-clock time in,
+// steps out, with the remainder carried to the next repaint and a cap per
+// repaint) and the play clock of whole seconds.
 #include "app/FrameSchedule.h"
+#include "app/PlayClock.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +19,11 @@ struct ScheduleRow {
 };
 
 const ScheduleRow kRows[] = {
-    {"on time", 20000, 0, false, 1, 0},
     {"the first repaint (carry of one step)", 0, kStepUs, false, 1, 0},
-    {"a little early still steps, borrowing", 19000, 0, false, 1, -1000},
-    {"too early: no step, all carried", 17000, 0, false, 0, 17000},
+    {"up to 2 ms early still steps, borrowing", 18000, 0, false, 1, -2000},
+    {"more than 2 ms early: no step, all carried", 17999, 0, false, 0, 17999},
     {"the carry completes a step", 5000, 15000, false, 1, 0},
     {"a slow repaint: two steps, the rest carried", 45000, 0, false, 2, 5000},
-    {"a slow repaint and its carry: three steps", 45000, 15000, false, 3, 0},
     {"at the cap", 100000, 0, false, kMaxStepsPerRepaint, 0},
     {"a stall: capped, the backlog dropped", 1000000, 7000, false, kMaxStepsPerRepaint, 0},
     {"a lost picture borrows a step", 3000, 0, true, 1, 3000 - kStepUs},
@@ -43,36 +43,22 @@ TEST(FrameSchedule, StepsAndCarryPerRepaint)
     }
 }
 
-TEST(FrameSchedule, OverManyRepaintsTheStepsFollowTheWallClock)
+TEST(PlayClock, StopsAtTheLastSecondOfTheDayAndNeverRunsBackwards)
 {
-    struct Rate {
+    struct Row {
         const char *name;
-        std::int64_t intervalUs;
-        std::int64_t jitterUs; // added and taken away on alternate repaints
-        int repaints;
-        int steps;
-        bool everyRepaintSteps;
+        QTime from;
+        long long seconds;
+        QTime to;
     };
-    const Rate rates[] = {
-        {"50 Hz with jitter: one step every repaint", 20000, 900, 500, 500, true},
-        {"60 Hz: 50 steps a second", 16667, 0, 600, 500, false},
-        {"22 Hz (45 ms repaints): 50 steps a second", 45000, 0, 222, 498, true},
+    const Row rows[] = {
+        {"past ten hours", QTime(9, 59, 59), 2, QTime(10, 0, 1)},
+        {"up to midnight", QTime(23, 59, 50), 20, QTime(23, 59, 59)},
+        {"stays there", QTime(23, 59, 59), 3600, QTime(23, 59, 59)},
+        {"a day and more at once", QTime(0, 0, 0), 90000, QTime(23, 59, 59)},
+        {"more seconds than an int holds", QTime(1, 0, 0), 1LL << 40, QTime(23, 59, 59)},
+        {"wall clock set back", QTime(1, 0, 0), -30, QTime(1, 0, 0)},
     };
-    for (const Rate &rate : rates) {
-        SCOPED_TRACE(rate.name);
-        std::int64_t carry = kStepUs;
-        int steps = 0;
-        bool everyRepaintStepped = true;
-        for (int i = 0; i < rate.repaints; ++i) {
-            const std::int64_t jitter = i % 2 ? rate.jitterUs : -rate.jitterUs;
-            const StepsDue due = stepsDue(i == 0 ? 0 : rate.intervalUs + jitter, carry, i == 0);
-            carry = due.carryUs;
-            steps += due.steps;
-            everyRepaintStepped = everyRepaintStepped && due.steps > 0;
-        }
-        EXPECT_NEAR(steps, rate.steps, 1);
-        if (rate.everyRepaintSteps) {
-            EXPECT_TRUE(everyRepaintStepped);
-        }
-    }
+    for (const Row &row : rows)
+        EXPECT_EQ(PlayClock::advance(row.from, row.seconds), row.to) << row.name;
 }

@@ -1,31 +1,19 @@
+// The input scripts: what a recording writes, and what a replay reads.
+#include "app/InputRecorder.h"
 #include "app/InputScript.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
 
-TEST(InputScript, ReadsEveryKindOfEventInOrder)
+namespace {
+std::string text(const std::vector<InputEvent> &events)
 {
-    const InputScript script = parseInputScript("# a comment\n"
-                                                "\n"
-                                                "0 key down W\n"
-                                                "0 key down Shift\n"
-                                                "12 mouse left\n"
-                                                "12 button down right\n"
-                                                "40 wheel -2\n"
-                                                "41 key up Up\n");
-    ASSERT_EQ(script.error, "");
-    ASSERT_EQ(script.events.size(), 6u);
-    EXPECT_EQ(script.events[0].key, Qt::Key_W);
-    EXPECT_EQ(script.events[0].line, 3);
-    EXPECT_EQ(script.events[1].key, Qt::Key_Shift);
-    EXPECT_EQ(script.events[2].kind, InputEvent::MouseMove);
-    EXPECT_EQ(script.events[2].dx, -1);
-    EXPECT_EQ(script.events[3].kind, InputEvent::ButtonDown);
-    EXPECT_EQ(script.events[3].button, 2);
-    EXPECT_EQ(script.events[4].delta, -240);
-    EXPECT_EQ(script.events[5].kind, InputEvent::KeyUp);
-    EXPECT_EQ(script.events[5].frame, 41);
+    std::string lines;
+    for (const std::string &line : formatInputEvents(events))
+        lines += line + "\n";
+    return lines;
 }
+} // namespace
 
 TEST(InputScript, RejectsBadLinesNamingTheLineAndMissingFiles)
 {
@@ -52,48 +40,82 @@ TEST(InputScript, RejectsBadLinesNamingTheLineAndMissingFiles)
     EXPECT_EQ(loadInputScript("/nonexistent/run.play").error, "cannot read /nonexistent/run.play");
 }
 
-TEST(InputScript, RepeatCountsRawMovesWheelPartsAndHeaders)
+TEST(InputScript, TheFirstOfAHeaderCountsAndNamesAreCaseSensitive)
 {
     const InputScript script = parseInputScript("# nickname: A B \n"
                                                 "# frames: 80\n"
                                                 "# frames: 90\n"
-                                                "# Not: a header\n"
-                                                "70 mouse right x30\n"
-                                                "70 mouse at -1 1\n"
-                                                "71 wheel -15/120\n");
+                                                "# Not: a header\n");
     ASSERT_EQ(script.error, "");
-    ASSERT_EQ(script.events.size(), 3u);
-    EXPECT_EQ(script.events[0].kind, InputEvent::MouseMove);
-    EXPECT_EQ(script.events[0].repeat, 30);
-    EXPECT_EQ(script.events[1].kind, InputEvent::MouseAt);
-    EXPECT_EQ(script.events[1].dx, -1);
-    EXPECT_EQ(script.events[1].dy, 1);
-    EXPECT_EQ(script.events[2].delta, -15);
     EXPECT_EQ(script.header("nickname"), "A B ");
-    EXPECT_EQ(script.header("frames"), "80"); // the first counts
+    EXPECT_EQ(script.header("frames"), "80");
     EXPECT_EQ(script.header("not", "none"), "none");
 }
 
 TEST(InputScript, FormattedEventsReadBackAsTheSameEvents)
 {
-    const std::string text = "0 key down Shift\n"
-                             "3 mouse right x3\n"
-                             "3 mouse at 0 0\n"
-                             "3 mouse right\n"
-                             "4 button down left\n"
-                             "5 wheel 2\n"
-                             "5 wheel 7/120 x2\n";
-    const InputScript script = parseInputScript(text);
-    ASSERT_EQ(script.error, "");
+    const std::string script = "0 key down Shift\n"
+                               "2 key up Up\n"
+                               "3 mouse right x3\n"
+                               "3 mouse at 0 0\n"
+                               "3 mouse right\n"
+                               "3 mouse at -1 1\n"
+                               "4 button down left\n"
+                               "4 button up right\n"
+                               "5 wheel -2\n"
+                               "5 wheel 7/120 x2\n";
+    const InputScript parsed = parseInputScript(script);
+    ASSERT_EQ(parsed.error, "");
     // Single events, as a recording holds them, merge into the same lines.
     std::vector<InputEvent> single;
-    for (const InputEvent &event : script.events)
+    for (const InputEvent &event : parsed.events)
         for (int i = 0; i < event.repeat; ++i) {
             single.push_back(event);
             single.back().repeat = 1;
         }
-    std::string formatted;
-    for (const std::string &line : formatInputEvents(single))
-        formatted += line + "\n";
-    EXPECT_EQ(formatted, text);
+    EXPECT_EQ(text(single), script);
+}
+
+TEST(InputRecorder, WritesWhatTheWorldGotInTheScriptFormat)
+{
+    // The window reports each move and then the move onto the centre that
+    // re-centring causes; the world only looks at the sides of the centre.
+    constexpr int c = 100;
+    const struct {
+        const char *name;
+        void (*play)(InputRecorder &);
+        const char *expected;
+    } rows[] = {
+        {"a move and its re-centring make one line", [](InputRecorder &r) {
+             r.mouseMoved(5, c + 7, c, c, c);
+             r.mouseMoved(5, c, c, c, c);
+             r.mouseMoved(5, c + 2, c, c, c);
+             r.mouseMoved(5, c, c, c, c);
+         }, "5 mouse right x2\n"},
+        {"a diagonal move, a lone centre and a re-centring a step later stay apart", [](InputRecorder &r) {
+             r.mouseMoved(1, c - 3, c + 9, c, c);
+             r.mouseMoved(1, c, c, c, c);
+             r.mouseMoved(2, c, c, c, c);
+             r.mouseMoved(3, c, c - 1, c, c);
+             r.mouseMoved(4, c, c, c, c);
+         }, "1 mouse at -1 1\n1 mouse at 0 0\n2 mouse at 0 0\n3 mouse at 0 -1\n4 mouse at 0 0\n"},
+        {"keys and buttons no world reacts to are left out", [](InputRecorder &r) {
+             r.keyPressed(0, Qt::Key_Q);
+             r.keyPressed(0, Qt::Key_Space);
+             r.keyReleased(1, Qt::Key_F1);
+             r.keyReleased(1, Qt::Key_Space);
+             r.mouseButton(2, 4, true);
+             r.mouseButton(2, 2, true);
+         }, "0 key down Space\n1 key up Space\n2 button down right\n"},
+        {"wheel turns in notches or parts of one", [](InputRecorder &r) {
+             r.wheelTurned(3, -120);
+             r.wheelTurned(3, -120);
+             r.wheelTurned(4, 15);
+         }, "3 wheel -1 x2\n4 wheel 15/120\n"},
+    };
+    for (const auto &row : rows) {
+        InputRecorder recorder;
+        row.play(recorder);
+        EXPECT_EQ(text(recorder.events()), row.expected) << row.name;
+    }
 }

@@ -1,28 +1,30 @@
+// The world proxy, and the registry that switches it from world to world.
+#include "app/GameRegistry.h"
 #include "app/WorldProxy.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
 #include "support/RecordingWorld.h"
+#include "world/TestLevel.h"
 
 #include <gtest/gtest.h>
 
 using ProxyTest = GlContextTest;
 
-TEST_F(ProxyTest, ForwardsToTheCurrentWorld)
-{
-    RecordingWorld world;
-    WorldProxy proxy(&world);
-    EXPECT_TRUE(world.calls.empty()); // construction sets nothing up
-    proxy.keyPressed(65, 0, 0, 0);
-    proxy.mouseButton(1, true);
-    proxy.paint();
-    EXPECT_EQ(world.calls, (std::vector<std::string>{"keyPressed 65 0 0 0", "mouseButton 1 1", "display"}));
-}
-
-TEST_F(ProxyTest, EverythingForwardedDuringASwitchIsDropped)
+// The new world is initialised with the GL defaults in place, and whatever
+// it forwards while the switch is under way is dropped.
+TEST_F(ProxyTest, ASwitchAppliesTheGlDefaultsAndDropsWhatItsInitializeForwards)
 {
     RecordingWorld first, second;
     WorldProxy proxy(&first);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDepthFunc(GL_ALWAYS);
+    bool defaultsDuringInit = false;
     second.onInitialize = [&] {
+        GLint func = 0;
+        glGetIntegerv(GL_DEPTH_FUNC, &func);
+        defaultsDuringInit = glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) &&
+                             glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_COLOR_MATERIAL) && func == GL_LESS;
         EXPECT_TRUE(proxy.isBusy());
         proxy.paint();
         proxy.keyPressed(65, 0, 0, 0);
@@ -33,29 +35,12 @@ TEST_F(ProxyTest, EverythingForwardedDuringASwitchIsDropped)
         proxy.resize(10, 10);
     };
     proxy.setWorld(&second);
+    EXPECT_TRUE(defaultsDuringInit);
     EXPECT_FALSE(proxy.isBusy());
     EXPECT_EQ(second.calls, std::vector<std::string>{"initialize"});
     EXPECT_TRUE(first.calls.empty());
     proxy.wheelTurned(120);
     EXPECT_EQ(second.calls.back(), "wheelTurned 120");
-}
-
-TEST_F(ProxyTest, SwitchAppliesTheGlDefaultsBeforeInitialize)
-{
-    RecordingWorld first, second;
-    WorldProxy proxy(&first);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDepthFunc(GL_ALWAYS);
-    bool depthOnDuringInit = false;
-    second.onInitialize = [&] {
-        GLint func = 0;
-        glGetIntegerv(GL_DEPTH_FUNC, &func);
-        depthOnDuringInit = glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) &&
-                            glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_COLOR_MATERIAL) && func == GL_LESS;
-    };
-    proxy.setWorld(&second);
-    EXPECT_TRUE(depthOnDuringInit);
 }
 
 TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
@@ -77,7 +62,6 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
     };
     const Row rows[] = {
         {"no step: nothing drawn", 0, 0, {}},
-        {"one step", 1, 0, {"before", "step", "drawFrame", "after"}},
         {"three steps",
          3,
          0,
@@ -103,4 +87,60 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
         EXPECT_EQ(second.calls, row.switchInStep ? std::vector<std::string>{"initialize"}
                                                  : std::vector<std::string>{});
     }
+}
+
+// Qt paints no window of zero height, but a minimised window's resize leaves
+// the world a viewport of zero height to draw into.
+TEST_F(ProxyTest, ALevelDrawnIntoAZeroHeightViewportLeavesNoGlError)
+{
+    GameRegistry registry;
+    TestLevel level;
+    level.build = [](TestLevel &l) { l.addQuadrat(SbVec3f(0, 0, 0), 200, 10, 200); };
+    level.place = [](TestLevel &l) { l.setStartPosition(SbVec3f(100, 1, 100)); };
+    WorldProxy proxy(&level);
+    GameRegistry::setWorlds({&level});
+    GameRegistry::setWorldProxy(&proxy);
+    proxy.initializeGL();
+    for (int height : {kHeight, 0}) {
+        SCOPED_TRACE(height);
+        proxy.resize(kWidth, height);
+        proxy.paint();
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+    proxy.resize(kWidth, kHeight);
+}
+
+TEST(GameRegistry, WithoutInstanceGettersAreNeutralAndSettersInert)
+{
+    GameRegistry::setLives(5);
+    GameRegistry::setNickname("abc");
+    GameRegistry::setGravity(1, 2, 3);
+    EXPECT_EQ(GameRegistry::getLives(), 0);
+    EXPECT_EQ(GameRegistry::getNickname(), "");
+    EXPECT_EQ(GameRegistry::getGravity(), SbVec3f(0, 0, 0));
+    EXPECT_EQ(GameRegistry::takeNextWorld(), nullptr);
+    EXPECT_EQ(GameRegistry::currentWorld(), nullptr);
+    EXPECT_EQ(GameRegistry::getPlayer(), nullptr);
+    EXPECT_TRUE(GameRegistry::getPlayTime().isNull());
+    EXPECT_EQ(GameRegistry::loadTexture("grass.bmp"), 0u);
+    GameRegistry::nextWorld(); // must not crash
+    GameRegistry::showLastWorld();
+}
+
+TEST_F(ProxyTest, TheRegistryShowsTheLastWorldKeepingItsIndexAndStopsAtTheEnd)
+{
+    GameRegistry registry;
+    RecordingWorld a, b, c, last;
+    GameRegistry::setWorlds({&a, &b, &c, &last});
+    WorldProxy proxy(GameRegistry::takeNextWorld());
+    GameRegistry::setWorldProxy(&proxy);
+    GameRegistry::showLastWorld();
+    EXPECT_EQ(GameRegistry::currentWorld(), &last);
+    GameRegistry::nextWorld(); // b: the index was kept
+    EXPECT_EQ(GameRegistry::currentWorld(), &b);
+    GameRegistry::nextWorld(); // c
+    GameRegistry::nextWorld(); // last
+    GameRegistry::nextWorld(); // nothing left
+    EXPECT_EQ(GameRegistry::currentWorld(), &last);
+    EXPECT_EQ(last.count("initialize"), 2);
 }

@@ -32,7 +32,6 @@ expect_refusal "size too large" "bad window size '9000x600'" --size 9000x600
 expect_refusal "stray argument" "unexpected argument 'Level01'" Level01
 expect_refusal "record and replay" "--record and --replay cannot be used together" --record a --replay b
 expect_refusal "data without game files" "no game files in $work/empty" --data "$work/empty"
-expect_refusal "missing replay" "cannot read $work/none.play" --replay "$work/none.play"
 expect_refusal "bad replay line" "$work/bad.play: line 2: unknown key name 'Q'" --replay "$work/bad.play"
 expect_refusal "record where nothing can be written" "cannot write $work/no/run.play" --record "$work/no/run.play"
 

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# Installs the game into a temporary prefix and checks the tree: binary,
-# data, desktop entry (desktop-file-validate), icons and AppStream metainfo
-# (appstreamcli validate). Then starts the installed game from an unrelated
-# working directory with --nickname: it must paint a level and the white
-# HUD, keep its high-score table in XDG_DATA_HOME and write nothing into the
-# prefix or the working directory. Last, the Debian package: its dependencies come from
-# the binary.
+# The installed tree (binary, data, validated desktop entry and metainfo,
+# icons); the installed game started elsewhere paints a level with its white
+# HUD, keeps its table in XDG_DATA_HOME and writes nowhere else; the Debian
+# package's dependencies come from the binary.
 set -uo pipefail
 : "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
 build=$(cd "$GAME_RUN_DIR/.." && pwd)
@@ -26,7 +23,6 @@ for file in bin/torchhero share/torchhero/comic.vs share/torchhero/comic.fs shar
   share/icons/hicolor/256x256/apps/torchhero.png; do
   [ -s "$prefix/$file" ] || fail "missing from the install: $file"
 done
-[ -x "$prefix/bin/torchhero" ] || fail "the binary is not executable"
 [ -e "$prefix/share/torchhero/HighScore.hs" ] && fail "the install holds a high-score table"
 desktop=$(ls "$prefix"/share/applications/*.desktop 2>/dev/null)
 metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null)

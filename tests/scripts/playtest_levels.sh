@@ -9,10 +9,9 @@
 #   # expect-not: REGEX     no trace line may match
 #   # expect-table: REGEX   a line of HighScore.hs must match afterwards
 #
-# Each script is played twice, each time in a fresh copy of the run
-# directory (the high-score screen rewrites its table), the second time
-# drawing only every third frame as a slow window does: the two traces must
-# be byte-identical. Scripts run side by side, one per processor.
+# Each script is played twice in fresh copies of the run directory, the
+# second time drawing every third frame as a slow window does: the two
+# traces must be byte-identical. Scripts run side by side.
 set -uo pipefail
 : "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
 source "$GAME_SOURCE_DIR/scripts/xvfb.sh"
@@ -25,8 +24,7 @@ export work
 header() { sed -n "s/^# $1: //p" "$2"; }
 
 # play SCRIPT DIR [OPTION...]: one run in DIR, a fresh copy of the run
-# directory; the trace goes to DIR.trace, the driver's standard error to
-# DIR.stderr. Says so when the driver did not end normally.
+# directory, into DIR.trace and DIR.stderr; says so when the driver failed.
 play() {
   rm -rf "$2" && cp -r "$GAME_RUN_DIR" "$2"
   # Whatever the run directory's table holds, a script starts from an empty one.

@@ -4,7 +4,6 @@
 #include "app/WarningBox.h"
 #include "render/BitmapText.h"
 
-
 QApplication *ensureApplication()
 {
     static QApplication *app = nullptr;

@@ -2,6 +2,7 @@
 #include "world/Level.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,16 @@ public:
     void display() override;
     void step() override;
     void drawFrame() override;
-    void skipDrawing() override;
-    void mouseMoved(int x, int y, int centreX, int centreY) override;
-    void keyPressed(int key, int x, int y, int modifiers) override;
-    void mouseButton(int button, bool pressed) override;
-    void wheelTurned(int delta) override;
-    void keyReleased(int key, int modifiers) override;
+    void skipDrawing() override { calls.push_back("skipDrawing"); }
+    void mouseMoved(int x, int y, int cx, int cy) override { record("mouseMoved", {x, y, cx, cy}); }
+    void keyPressed(int key, int x, int y, int modifiers) override { record("keyPressed", {key, x, y, modifiers}); }
+    void mouseButton(int button, bool pressed) override { record("mouseButton", {button, pressed ? 1 : 0}); }
+    void wheelTurned(int delta) override { record("wheelTurned", {delta}); }
+    void keyReleased(int key, int modifiers) override { record("keyReleased", {key, modifiers}); }
 
+    // The calls whose line starts with the prefix.
     int count(const std::string &prefix) const;
+
+private:
+    void record(const char *name, std::initializer_list<int> values);
 };
