@@ -129,9 +129,6 @@ TEST_F(ComicShader, TexturedLitQuadShowsTheTextureInAFewHardBands)
         changes += frame.pixel(x0, y) != frame.pixel(x1, y);
     }
     EXPECT_EQ(changes, kCells - 1);
-
-    // The light falls off away from the torch on the left.
-    EXPECT_GT(qGray(frame.pixel(4, y)), qGray(frame.pixel(frame.width() - 4, y)));
 }
 
 TEST_F(ComicShader, UntexturedGeometryKeepsItsColourAndEmissionGlows)
