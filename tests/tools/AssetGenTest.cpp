@@ -84,17 +84,13 @@ protected:
 };
 TempDir *AssetGen::dir = nullptr;
 
-TEST_F(AssetGen, EveryBitmapIsAPowerOfTwo24BitPictureNotBlank)
+TEST_F(AssetGen, EveryBitmapIsA24BitPictureNotBlank)
 {
     for (const char *name : kBitmaps) {
         SCOPED_TRACE(name);
         VOXA::Bitmap bitmap;
         ASSERT_EQ(read(bitmap, name), 1);
         EXPECT_EQ(bitmap.getChannels(), 3);
-        for (int axis = 0; axis < 2; ++axis) {
-            const int size = bitmap.getDim(axis);
-            EXPECT_TRUE(size >= 64 && size <= 256 && (size & (size - 1)) == 0) << size;
-        }
         const unsigned char *data = bitmap.getTypedData(), *end = data + bitmap.getImageSize();
         if (name == std::string("clear.bmp")) // plain white by design
             EXPECT_TRUE(std::all_of(data, end, [](unsigned char b) { return b == 255; }));
@@ -151,9 +147,7 @@ TEST_F(AssetGen, SoundsAreShortAudible16BitMonoPcm)
         const std::string wav = readText(dir->path(std::string("Sounds/") + name));
         ASSERT_GT(wav.size(), 44u);
         EXPECT_EQ(wav.substr(0, 4) + wav.substr(8, 8) + wav.substr(36, 4), "RIFFWAVEfmt data");
-        EXPECT_EQ(le(wav, 20, 2), 1);
-        EXPECT_EQ(le(wav, 22, 2), 1);
-        EXPECT_EQ(le(wav, 34, 2), 16);
+        EXPECT_EQ(wav.substr(20, 4) + wav.substr(34, 2), std::string("\1\0\1\0\x10\0", 6)) << "PCM, mono, 16 bits";
         ASSERT_EQ(size_t(le(wav, 40, 4)) + 44, wav.size());
         EXPECT_GT(le(wav, 40, 4) / 2.0 / le(wav, 24, 4), 0.05) << "seconds";
         int peak = 0;
@@ -175,8 +169,6 @@ TEST_F(AssetGen, RampHoldsTwelveValuesGettingBrighter)
     EXPECT_TRUE(std::all_of(values.begin(), values.end(), [](float v) { return v >= 0.0f && v <= 1.0f; }));
     for (int i = 3; i < 12; i += 3)
         EXPECT_GT(values[i] + values[i + 1] + values[i + 2], values[i - 3] + values[i - 2] + values[i - 1]);
-    EXPECT_FALSE(readText(dir->path("comic.vs")).empty());
-    EXPECT_FALSE(readText(dir->path("comic.fs")).empty());
 }
 
 // A fresh table is the two header lines; a rebuild keeps the player's
