@@ -1,3 +1,6 @@
+// ComicStyle: its ramps and its program built from files in a scratch
+// directory; then the generated comic shaders (from the run directory)
+// drawing, checked by what reaches the framebuffer.
 #include "app/WarningBox.h"
 #include "render/ColorRamp.h"
 #include "render/ComicStyle.h"
@@ -6,10 +9,10 @@
 #include "support/GlContext.h"
 #include "support/Files.h"
 
-#include <algorithm>
+#include <QImage>
 #include <array>
 #include <filesystem>
-#include <stdexcept>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,14 +45,56 @@ std::array<float, 12> rampTexels(GLuint texture)
     return texels;
 }
 
-GLint binding(GLenum unit, GLenum query)
+constexpr int kCells = 8;          // checker cells along each side of the quad
+constexpr float kHalfExtent = 10;  // the quad spans -10..10 in x and y
+constexpr int kTexels = 64;
+
+GLuint makeChecker()
 {
-    GLint active = 0, value = 0;
-    glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
-    glActiveTexture(unit);
-    glGetIntegerv(query, &value);
-    glActiveTexture(GLenum(active));
-    return value;
+    std::vector<GLubyte> texels;
+    for (int y = 0; y < kTexels; ++y)
+        for (int x = 0; x < kTexels; ++x) {
+            const bool light = ((x * kCells / kTexels) + (y * kCells / kTexels)) % 2 == 0;
+            const GLubyte value = light ? 255 : 110;
+            texels.insert(texels.end(), {value, value, value});
+        }
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, kTexels, kTexels, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    return texture;
+}
+
+// The hero's torch as the game sets it: close above the quad's left edge.
+void placeTorch()
+{
+    const GLfloat position[4] = {-kHalfExtent, 0, 2, 1};
+    const GLfloat ambient[4] = {1, 1, 1, 1};
+    const GLfloat diffuse[4] = {1, 0.64705884f, 0, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightf(GL_LIGHT0, GL_CONSTANT_ATTENUATION, 1.0f);
+    glLightf(GL_LIGHT0, GL_LINEAR_ATTENUATION, 0.005f);
+    glLightf(GL_LIGHT0, GL_QUADRATIC_ATTENUATION, 0.005f);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHTING);
+}
+
+// The whole view, facing the viewer, textured once over.
+void drawQuad()
+{
+    const float corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}}; // texture coordinates
+    glBegin(GL_QUADS);
+    glNormal3f(0, 0, 1);
+    for (const auto &st : corners) {
+        glTexCoord2f(st[0], st[1]);
+        glVertex3f((2 * st[0] - 1) * kHalfExtent, (2 * st[1] - 1) * kHalfExtent, 0);
+    }
+    glEnd();
 }
 } // namespace
 
@@ -81,7 +126,6 @@ TEST_F(ComicStyleTest, ARampIsReadOnceAndBoundOnItsOwnUnitAMissingOrCorruptOneWa
         WarningRecorder recorder;
         ComicStyle style;
         glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_1D, 0);
         style.setColor(row.color);
         std::filesystem::remove(file); // later calls must not need it
         for (int i = 0; i < 99; ++i)
@@ -94,39 +138,27 @@ TEST_F(ComicStyleTest, ARampIsReadOnceAndBoundOnItsOwnUnitAMissingOrCorruptOneWa
             EXPECT_EQ(recorder.warnings[0].text, row.warning);
         }
         const GLuint texture = style.rampTexture(row.color);
-        EXPECT_EQ(binding(GL_TEXTURE0 + ComicStyle::kRampUnit, GL_TEXTURE_BINDING_1D), GLint(texture));
-        EXPECT_EQ(binding(GL_TEXTURE0, GL_TEXTURE_BINDING_1D), 0);
-        GLint active = 0;
+        // The game binds its 2D textures on whatever unit is active: unit 0.
+        GLint active = 0, bound = 0;
         glGetIntegerv(GL_ACTIVE_TEXTURE, &active);
         EXPECT_EQ(active, GL_TEXTURE0);
+        glActiveTexture(GL_TEXTURE0 + ComicStyle::kRampUnit);
+        glGetIntegerv(GL_TEXTURE_BINDING_1D, &bound);
+        glActiveTexture(GL_TEXTURE0);
+        EXPECT_EQ(bound, GLint(texture));
 
-        // Four texels, sampled without blending.
+        // Four texels (not blended: ComicShader.TexturedLit...'s few bands).
         const std::array<float, 12> texels = rampTexels(texture);
         for (size_t i = 0; i < texels.size(); ++i)
             EXPECT_NEAR(texels[i], row.texels[i], 1.0f / 255) << i;
-        GLint filter = 0;
-        glGetTexParameteriv(GL_TEXTURE_1D, GL_TEXTURE_MIN_FILTER, &filter);
-        EXPECT_EQ(filter, GL_NEAREST);
     }
 }
 
-// The program wrapper as the game uses it: built by ComicStyle, which sets
-// the sampler units itself, and recording the other uniforms by name.
-TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThemAndUniformsGoByName)
+// The game's shaders have two samplers and no other uniform; ComicStyle
+// sets their units itself.
+TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThem)
 {
-    dir.write("comic.vs", R"(#version 120
-uniform float weights[4];
-uniform mat3 turn;
-uniform ivec3 cells;
-uniform bool flag;
-void main()
-{
-    vec3 p = turn * gl_Vertex.xyz * (weights[0] + weights[3]);
-    if (flag)
-        p += vec3(cells);
-    gl_Position = gl_ModelViewProjectionMatrix * vec4(p, 1.0);
-}
-)");
+    dir.write("comic.vs", "#version 120\nvoid main() { gl_Position = ftransform(); }\n");
     // Declared ramp first: linking alone would put the ramp on unit 0,
     // where the game's 2D textures are bound.
     dir.write("comic.fs", "#version 120\nuniform sampler1D ramp;\nuniform sampler2D tex;\n"
@@ -136,45 +168,14 @@ void main()
     testing::internal::CaptureStdout();
     style.enable();
     const std::string log = testing::internal::GetCapturedStdout();
-    GLSL::Program &program = *style.getProgram();
+    const GLSL::Program &program = *style.getProgram();
     ASSERT_TRUE(program.isLinked()) << log;
-
-    GLint unit = -1;
-    glGetUniformiv(program.getHandle(), program.getUniformLocation("tex"), &unit);
-    EXPECT_EQ(unit, ComicStyle::kTextureUnit);
-    glGetUniformiv(program.getHandle(), program.getUniformLocation("ramp"), &unit);
-    EXPECT_EQ(unit, ComicStyle::kRampUnit);
-
-    // Every type recorded; an array once, under its bare name (a kept "[0]"
-    // would make setUniform1fv("weights") miss); no samplers, no built-ins.
-    std::vector<std::string> names;
-    for (const GLSL::Uniform &u : program.getUniforms())
-        names.push_back(u.name);
-    std::sort(names.begin(), names.end());
-    ASSERT_EQ(names, (std::vector<std::string>{"cells", "flag", "turn", "weights"})) << log;
-    const auto weights = std::find_if(program.getUniforms().begin(), program.getUniforms().end(),
-                                      [](const GLSL::Uniform &u) { return u.name == "weights"; });
-    EXPECT_EQ(weights->count, 4);
-
-    // Row-major in, transposed by the GL: element (row 0, column 1) = 2.
-    program.bind();
-    const float rowMajor[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    program.setUniformMatrix3("turn", rowMajor);
-    float columnMajor[9] = {};
-    program.getUniformf("turn", columnMajor);
-    EXPECT_EQ(columnMajor[3], 2.0f);
-
-    // Unknown names and samplers are inert to the setters; an unknown name
-    // has no location, an array element the GL's.
-    float untouched[4] = {9, 9, 9, 9};
-    program.setUniform1f("nonexistent", 1.0f);
-    program.setUniform4f("ramp", untouched);
-    program.getUniformf("nonexistent", untouched);
-    EXPECT_EQ(untouched[0], 9.0f);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    GLSL::Program::unbind();
-    EXPECT_EQ(program.getUniformLocation("weights[2]"), program.getRawUniformLocation("weights[2]"));
-    EXPECT_THROW(program.getUniformLocation("nothing"), std::logic_error);
+    const std::pair<const char *, int> units[] = {{"tex", ComicStyle::kTextureUnit}, {"ramp", ComicStyle::kRampUnit}};
+    for (const auto &[sampler, expected] : units) {
+        GLint unit = -1;
+        glGetUniformiv(program.getHandle(), program.getUniformLocation(sampler), &unit);
+        EXPECT_EQ(unit, expected) << sampler;
+    }
 }
 
 TEST_F(ComicStyleTest, AShaderThatDoesNotBuildLeavesTheFixedPipelineDrawing)
@@ -200,4 +201,91 @@ TEST_F(ComicStyleTest, AShaderThatDoesNotBuildLeavesTheFixedPipelineDrawing)
     EXPECT_EQ(current, 0);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     style.disable();
+}
+
+class ComicShader : public GlContextTest {
+protected:
+    void SetUp() override
+    {
+        GlContextTest::SetUp();
+        testing::internal::CaptureStdout();
+        style.enable(); // builds
+        shaderLog = testing::internal::GetCapturedStdout();
+        style.setColor("red");
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_CULL_FACE);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-kHalfExtent, kHalfExtent, -kHalfExtent, kHalfExtent, -10, 10);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        placeTorch();
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    void TearDown() override
+    {
+        style.disable();
+        glBindTexture(GL_TEXTURE_2D, 0);
+        const GLfloat noGlow[4] = {0, 0, 0, 1};
+        glMaterialfv(GL_FRONT, GL_EMISSION, noGlow);
+    }
+
+    ComicStyle style;
+    std::string shaderLog;
+};
+
+TEST_F(ComicShader, TexturedLitQuadShowsTheTextureInAFewHardBands)
+{
+    ASSERT_TRUE(style.getProgram()->isLinked()) << shaderLog;
+    GLint current = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(current, 0) << "the first enable only builds";
+    const GLuint checker = makeChecker();
+    style.enable(); // binds: the bands below show the shader drew
+    glColor3f(1, 1, 1);
+    drawQuad();
+    style.disable();
+    const QImage frame = grab();
+    glDeleteTextures(1, &checker);
+
+    std::set<QRgb> colours;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            colours.insert(frame.pixel(x, y));
+    // Two texture values times at most four ramp bands; smooth lighting
+    // would give hundreds of shades over this gradient of distance.
+    EXPECT_GE(colours.size(), 4u);
+    EXPECT_LE(colours.size(), 8u);
+    EXPECT_EQ(colours.count(qRgb(0, 0, 0)), 0u);
+
+    // Along one row the checker alternates at every cell, much more often
+    // than the bands change.
+    int changes = 0;
+    const int y = frame.height() / 2 + frame.height() / (2 * kCells);
+    for (int cell = 1; cell < kCells; ++cell) {
+        const int x0 = (2 * cell - 1) * frame.width() / (2 * kCells);
+        const int x1 = (2 * cell + 1) * frame.width() / (2 * kCells);
+        changes += frame.pixel(x0, y) != frame.pixel(x1, y);
+    }
+    EXPECT_EQ(changes, kCells - 1);
+}
+
+TEST_F(ComicShader, UntexturedGeometryKeepsItsColourAndEmissionGlows)
+{
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, 0); // nothing bound: must read as white
+    style.enable();
+    glColor3f(0.2f, 0.4f, 1.0f);
+    drawQuad();
+    const QRgb plain = grab().pixel(kWidth - 4, kHeight / 2);
+    EXPECT_GT(qBlue(plain), qRed(plain));
+
+    const GLfloat glow[4] = {0.5f, 0.5f, 0.5f, 1};
+    glMaterialfv(GL_FRONT, GL_EMISSION, glow);
+    drawQuad();
+    style.disable();
+    const QRgb glowing = grab().pixel(kWidth - 4, kHeight / 2);
+    EXPECT_GT(qBlue(glowing), qBlue(plain));
+    EXPECT_GT(qRed(glowing), qRed(plain));
 }

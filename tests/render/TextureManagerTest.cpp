@@ -58,10 +58,6 @@ TEST_F(TextureManager, UnusableFilesTakeNoIndexAndTheSameFileTwiceMakesTwoTextur
     EXPECT_TRUE(glIsTexture(b));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_EQ(GameRegistry::getTexture(7), 0u); // never returned
-    GLint filter = 0;
-    glBindTexture(GL_TEXTURE_2D, b);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
-    EXPECT_EQ(filter, GL_NEAREST_MIPMAP_LINEAR);
 }
 
 TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
