@@ -13,6 +13,7 @@
 #include <array>
 #include <filesystem>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -156,9 +157,12 @@ TEST_F(ComicStyleTest, ARampIsReadOnceAndBoundOnItsOwnUnitAMissingOrCorruptOneWa
 
 // The game's shaders have two samplers and no other uniform; ComicStyle
 // sets their units itself.
-TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThem)
+// The program wrapper as the game builds it, with the sampler units set by
+// ComicStyle; the other uniforms are there for shaders that need them.
+TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThemAndUniformsGoByName)
 {
-    dir.write("comic.vs", "#version 120\nvoid main() { gl_Position = ftransform(); }\n");
+    dir.write("comic.vs", "#version 120\nuniform float weights[4];\nuniform mat3 turn;\n"
+                          "void main() { gl_Position = ftransform() * weights[3] * turn[0][1]; }\n");
     // Declared ramp first: linking alone would put the ramp on unit 0,
     // where the game's 2D textures are bound.
     dir.write("comic.fs", "#version 120\nuniform sampler1D ramp;\nuniform sampler2D tex;\n"
@@ -168,7 +172,7 @@ TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThem)
     testing::internal::CaptureStdout();
     style.enable();
     const std::string log = testing::internal::GetCapturedStdout();
-    const GLSL::Program &program = *style.getProgram();
+    GLSL::Program &program = *style.getProgram();
     ASSERT_TRUE(program.isLinked()) << log;
     const std::pair<const char *, int> units[] = {{"tex", ComicStyle::kTextureUnit}, {"ramp", ComicStyle::kRampUnit}};
     for (const auto &[sampler, expected] : units) {
@@ -176,6 +180,23 @@ TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThem)
         glGetUniformiv(program.getHandle(), program.getUniformLocation(sampler), &unit);
         EXPECT_EQ(unit, expected) << sampler;
     }
+    // An array once, under its bare name with its length (a kept "[0]" would
+    // make setUniform1fv("weights") miss); a matrix goes in row-major; an
+    // unknown name is inert to the setters and has no location.
+    std::set<std::string> names;
+    for (const GLSL::Uniform &u : program.getUniforms())
+        names.insert(u.name + "/" + std::to_string(u.count));
+    EXPECT_EQ(names, (std::set<std::string>{"turn/1", "weights/4"})) << log;
+    program.bind();
+    const float rowMajor[9] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    program.setUniformMatrix3("turn", rowMajor);
+    program.setUniform1f("nonexistent", 1.0f);
+    float columnMajor[9] = {};
+    program.getUniformf("turn", columnMajor);
+    EXPECT_EQ(columnMajor[3], 2.0f);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    GLSL::Program::unbind();
+    EXPECT_THROW(program.getUniformLocation("nothing"), std::logic_error);
 }
 
 TEST_F(ComicStyleTest, AShaderThatDoesNotBuildLeavesTheFixedPipelineDrawing)
