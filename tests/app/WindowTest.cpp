@@ -191,9 +191,6 @@ TEST_F(GameWindowTest, PlayTimeAdvancesInWholeSecondsWhileFramesArePainted)
     const QTime shown = GameRegistry::getPlayTime();
     EXPECT_EQ(shown.msec(), 0);
     EXPECT_GE(shown, QTime(0, 0, 1));
-    // With no input at all the world still gets its steps.
-    EXPECT_TRUE(waitFor([&] { return world.count("step") > 10; }));
-    EXPECT_EQ(world.count("initialize"), 0);
 }
 
 namespace {
