@@ -5,6 +5,7 @@
 #include "geometry/MovingBoundary.h"
 #include "levels/Level01.h"
 #include "render/ComicStyle.h"
+#include "render/GL.h"
 #include "support/GlContext.h"
 #include "TestLevel.h"
 
@@ -99,16 +100,16 @@ TEST_F(LevelTest, WheelZoomFollowsItsLimits)
 {
     start(buildRoom);
     Camera *camera = level.getCamera();
-    camera->setDistance(0);
-    level.wheelTurned(120);
-    EXPECT_EQ(camera->getDistance(), 0.0f);
-    level.wheelTurned(-120);
-    EXPECT_EQ(camera->getDistance(), 1.5f);
-    camera->setDistance(6.2f);
-    level.wheelTurned(-120);
-    EXPECT_EQ(camera->getDistance(), 6.2f);
-    level.wheelTurned(120);
-    EXPECT_FLOAT_EQ(camera->getDistance(), 5.6f);
+    const struct {
+        float from;
+        int delta;
+        float to;
+    } rows[] = {{0, 120, 0}, {0, -120, 1.5f}, {6.2f, -120, 6.2f}, {6.2f, 120, 5.6f}};
+    for (const auto &row : rows) {
+        camera->setDistance(row.from);
+        level.wheelTurned(row.delta);
+        EXPECT_FLOAT_EQ(camera->getDistance(), row.to) << row.from << " turned by " << row.delta;
+    }
 }
 
 TEST_F(LevelTest, MouseTurnsCameraAndHeroOrOrbitsWithTheRightButton)
@@ -160,4 +161,18 @@ TEST_F(LevelTest, RestartPutsPlatformsBack)
     EXPECT_NE(level.getMovingBoundaries()[0]->getPosition(), platformStart);
     level.restart();
     EXPECT_EQ(level.getMovingBoundaries()[0]->getPosition(), platformStart);
+}
+
+// Qt paints no window of zero height, but a minimised window's resize leaves
+// the world a viewport of zero height to draw into.
+TEST_F(LevelTest, DrawnIntoAZeroHeightViewportLeavesNoGlError)
+{
+    start(buildRoom);
+    for (int height : {kHeight, 0}) {
+        SCOPED_TRACE(height);
+        proxy.resize(kWidth, height);
+        proxy.paint();
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+    proxy.resize(kWidth, kHeight);
 }
