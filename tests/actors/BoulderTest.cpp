@@ -1,9 +1,10 @@
-// The boulder: its rectangle test (radius reach, both sides, no crush), how
-// it keeps its displacement as velocity, and how it starts over when
-// killed. Runs with the levels' gravity. Rolling down a ramp and killing
-// the hero: tests/levels/level04_boulder_death.play; a harmless one pushed
-// by the hero, killing nobody, and at rest on a button that keeps a door
-// open: level05_boulder_button.play.
+// The boulder: its rectangle test (radius reach, both sides, no crush) and
+// how it starts over when killed. Runs with the levels' gravity. Rolling
+// down a ramp and killing the hero: tests/levels/level04_boulder_death.play;
+// a harmless one pushed by the hero, keeping half its step as velocity on
+// the same face, killing nobody, and at rest on a button that keeps a door
+// open: level05_boulder_button.play; none kept on a face with another
+// normal: level05_finish.play.
 #include "ActorTestSupport.h"
 #include "actors/Boulder.h"
 
@@ -56,22 +57,6 @@ TEST_F(BoulderTest, FallingBelowZeroAndBeingKilledStartsItOverAtRest)
     falling.kill();
     EXPECT_EQ(falling.getPosition(), SbVec3f(10, 2, 10));
     EXPECT_FALSE(falling.collidesWithQuad(SbVec3f(0, 0.5f, 0), kFloorA, kFloorB, kUp));
-}
-
-TEST_F(BoulderTest, AHarmlessBoulderKeepsHalfItsStepOnTheSameFaceAndNoneOnAnother)
-{
-    Boulder boulder(restingOnSlope(), 1.0f);
-    boulder.makeHarmless();
-    ASSERT_TRUE(rollOnSlope(boulder));
-    const SbVec3f step = boulder.getPosition() - restingOnSlope();
-    EXPECT_NEAR((boulder.getVelocity() - step * 0.5f).length(), 0.0f, 1e-6f);
-
-    // Resolved against a face whose normal differs from the one last
-    // reported by the test (as a moving face's tilted normal does).
-    boulder.move();
-    ASSERT_TRUE(boulder.collidesWithQuad(kSlopeCorner, kSlopeA, kSlopeB, kSlopeNormal));
-    boulder.resolveQuadCollision(kSlopeCorner, kSlopeA, kSlopeB, SbVec3f(0, 1, 0));
-    EXPECT_EQ(boulder.getVelocity(), SbVec3f(0, 0, 0));
 }
 
 TEST_F(BoulderTest, RectangleTestReachesFromBothSidesButNeverAlongTheFace)

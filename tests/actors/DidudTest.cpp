@@ -21,10 +21,10 @@ protected:
         floor = floorAt(0.0f);
     }
 
-    // A Didud landed on the floor at kHome, chasing `target`.
-    std::unique_ptr<Didud> standingDidud(Entity *target, float sightRange)
+    // A Didud landed on the floor at kHome, chasing `target` within 10.
+    std::unique_ptr<Didud> standingDidud(Entity *target)
     {
-        auto didud = std::make_unique<Didud>(kHome[0], kHome[1], kHome[2], target, sightRange);
+        auto didud = std::make_unique<Didud>(kHome[0], kHome[1], kHome[2], target, 10.0f);
         land(*didud);
         return didud;
     }
@@ -46,28 +46,26 @@ TEST_F(DidudTest, ChaseRuleAtItsBorders)
     struct Row {
         const char *name;
         SbVec3f target; // relative to the Didud
-        float sightRange;
         bool chases;
         float heading;
         bool jumps;
     };
     const Row rows[] = {
-        {"ahead (-z)", {0, 0, -5}, 10, true, 0, false},
-        {"to +x", {5, 0, 0}, 10, true, 90, false},
-        {"to -x", {-5, 0, 0}, 10, true, -90, false},
-        {"behind (+z)", {0, 0, 5}, 10, true, 180, false},
-        {"exactly at the sight range", {0, 0, -10}, 10, false, kKept, false},
-        {"just inside the sight range", {0, 0, -9.99f}, 10, true, 0, false},
-        {"height does not count for sight", {0, 50, -9.99f}, 10, true, 0, true},
-        {"2.0 higher: no jump", {0, 2.0f, -5}, 10, true, 0, false},
-        {"2.01 higher: jump", {0, 2.01f, -5}, 10, true, 0, true},
-        {"straight above keeps the heading", {0, 5, 0}, 10, true, kKept, true},
-        {"straight below keeps the heading", {0, -5, 0}, 10, true, kKept, false},
+        {"to +x", {5, 0, 0}, true, 90, false},
+        {"to -x", {-5, 0, 0}, true, -90, false},
+        {"behind (+z)", {0, 0, 5}, true, 180, false},
+        {"exactly at the sight range", {0, 0, -10}, false, kKept, false},
+        {"just inside the sight range", {0, 0, -9.99f}, true, 0, false},
+        {"height does not count for sight", {0, 50, -9.99f}, true, 0, true},
+        {"2.0 higher: no jump", {0, 2.0f, -5}, true, 0, false},
+        {"2.01 higher: jump", {0, 2.01f, -5}, true, 0, true},
+        {"straight above keeps the heading", {0, 5, 0}, true, kKept, true},
+        {"straight below keeps the heading", {0, -5, 0}, true, kKept, false},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         ProbeActor target(kHome + row.target);
-        auto didud = standingDidud(&target, row.sightRange);
+        auto didud = standingDidud(&target);
         didud->setHeading(kKept);
         didud->think();
         EXPECT_EQ(didud->isWalkingForward(), row.chases);
@@ -99,7 +97,7 @@ TEST_F(DidudTest, StandsWithoutTargetAndRefusesFullTurns)
 TEST_F(DidudTest, OnlyTheDidudsSideOfAPairKillsFromEveryDirection)
 {
     Player hero(kHome[0], kHome[1], kHome[2]);
-    auto didud = standingDidud(&hero, 10);
+    auto didud = standingDidud(&hero);
     constexpr float kRadiansPerDegree = 3.14159265f / 180.0f;
     for (int degrees = 0; degrees < 360; degrees += 3)
         for (float distance : {0.3f, 1.2f, 1.49f}) {
@@ -120,7 +118,7 @@ TEST_F(DidudTest, OnlyTheDidudsSideOfAPairKillsFromEveryDirection)
 TEST_F(DidudTest, DyingKillsStillGoneTouchesNothingUntilReset)
 {
     ProbeActor hero(kHome + SbVec3f(0, 0, -3));
-    auto didud = standingDidud(&hero, 10);
+    auto didud = standingDidud(&hero);
     didud->move(); // chasing: walks off its start
     ASSERT_NE(didud->getPosition(), kHome);
     didud->kill();

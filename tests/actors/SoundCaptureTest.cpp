@@ -26,8 +26,7 @@ constexpr const char *kModeVariable = "ACTORS_SOUND_MODE";
 constexpr auto kMixTime = std::chrono::milliseconds(700);
 
 struct Capture {
-    bool parsed = false;
-    size_t samples = 0;
+    size_t samples = 0; // none when the file has no data chunk
     int peak = 0; // largest magnitude of a 16-bit sample
 };
 
@@ -39,8 +38,7 @@ Capture readCapture(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const size_t data = bytes.find("data", 12);
-    capture.parsed = data != std::string::npos;
-    if (!capture.parsed)
+    if (data == std::string::npos)
         return capture;
     for (size_t p = data + 8; p + 2 <= bytes.size(); p += 2, ++capture.samples) {
         int16_t sample;
@@ -112,12 +110,10 @@ TEST(SoundCapture, TheJumpSoundReachesTheDeviceAndNothingPlaysWithoutOne)
     };
 
     const Capture jump = capture("jump");
-    ASSERT_TRUE(jump.parsed);
     EXPECT_GT(jump.samples, 1000u);
     EXPECT_GT(jump.peak, 1000); // of 32767
 
     const Capture quiet = capture("silent");
-    ASSERT_TRUE(quiet.parsed);
     EXPECT_GT(quiet.samples, 1000u);
     EXPECT_EQ(quiet.peak, 0);
 }

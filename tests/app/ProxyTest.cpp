@@ -4,7 +4,6 @@
 #include "render/GL.h"
 #include "support/GlContext.h"
 #include "support/RecordingWorld.h"
-#include "world/TestLevel.h"
 
 #include <gtest/gtest.h>
 
@@ -87,27 +86,6 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
         EXPECT_EQ(second.calls, row.switchInStep ? std::vector<std::string>{"initialize"}
                                                  : std::vector<std::string>{});
     }
-}
-
-// Qt paints no window of zero height, but a minimised window's resize leaves
-// the world a viewport of zero height to draw into.
-TEST_F(ProxyTest, ALevelDrawnIntoAZeroHeightViewportLeavesNoGlError)
-{
-    GameRegistry registry;
-    TestLevel level;
-    level.build = [](TestLevel &l) { l.addQuadrat(SbVec3f(0, 0, 0), 200, 10, 200); };
-    level.place = [](TestLevel &l) { l.setStartPosition(SbVec3f(100, 1, 100)); };
-    WorldProxy proxy(&level);
-    GameRegistry::setWorlds({&level});
-    GameRegistry::setWorldProxy(&proxy);
-    proxy.initializeGL();
-    for (int height : {kHeight, 0}) {
-        SCOPED_TRACE(height);
-        proxy.resize(kWidth, height);
-        proxy.paint();
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    }
-    proxy.resize(kWidth, kHeight);
 }
 
 TEST(GameRegistry, WithoutInstanceGettersAreNeutralAndSettersInert)

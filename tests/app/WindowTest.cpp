@@ -114,7 +114,6 @@ TEST_F(WindowTest, NameEntryKeepsSevenCharactersAndOpensTheGameOnReturn)
         EXPECT_FALSE(entry->isVisible());
         QtFenster *game = findGameWindow();
         ASSERT_NE(game, nullptr);
-        EXPECT_TRUE(game->isVisible());
         // Its first GL initialisation sets up the proxy's world, once.
         EXPECT_TRUE(waitFor([&] { return world.count("drawFrame") > 0; }));
         EXPECT_EQ(world.count("initialize"), 1);
@@ -191,9 +190,6 @@ TEST_F(GameWindowTest, PlayTimeAdvancesInWholeSecondsWhileFramesArePainted)
     const QTime shown = GameRegistry::getPlayTime();
     EXPECT_EQ(shown.msec(), 0);
     EXPECT_GE(shown, QTime(0, 0, 1));
-    // With no input at all the world still gets its steps.
-    EXPECT_TRUE(waitFor([&] { return world.count("step") > 10; }));
-    EXPECT_EQ(world.count("initialize"), 0);
 }
 
 namespace {

@@ -23,5 +23,4 @@ public:
     }
 
     using Level::collide;
-    using Level::entities;
 };
