@@ -155,8 +155,6 @@ TEST_F(ComicStyleTest, ARampIsReadOnceAndBoundOnItsOwnUnitAMissingOrCorruptOneWa
     }
 }
 
-// The game's shaders have two samplers and no other uniform; ComicStyle
-// sets their units itself.
 // The program wrapper as the game builds it, with the sampler units set by
 // ComicStyle; the other uniforms are there for shaders that need them.
 TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThemAndUniformsGoByName)
