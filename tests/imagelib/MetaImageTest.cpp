@@ -99,8 +99,6 @@ TEST_F(MetaImage, MalformedHeadersGiveNull)
         "NDims = 1\nDimSize = 2\nElementType = MET_COMPLEX\nElementDataFile = data.raw\n",
         "NDims = 0\n",
         "NDims = 5\n",
-        "NDims = -1\n",
-        "NDims = 2\nDimSize = -4 3\n",
         "NDims = 2\nDimSize = 0 3\n",
         "NDims = 2\nDimSize = 4\n", // fewer sizes than dimensions
         "NDims = 2\nDimSize = 99999999999 1\n",
