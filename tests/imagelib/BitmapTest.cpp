@@ -43,7 +43,6 @@ TEST_P(BitmapRoundTrip, PreservesEveryPixelAndThePalette)
     VOXA::Bitmap first;
     ASSERT_EQ(first.read(tmp.path("in.bmp").c_str(), 1), 1);
     expectPicture(first, width, height, channels);
-    EXPECT_EQ(first.getBitsPerPixel(), unsigned(bits));
     EXPECT_EQ(first.getPaletteSize(), bits == 8 ? 256u : 0u);
 
     ASSERT_EQ(first.write(tmp.path("out.bmp").c_str()), 1);
@@ -154,7 +153,6 @@ TEST(Bitmap, CreateAdoptsCallerBufferWithoutOwningItOrZeroesItsOwn)
 
     VOXA::Bitmap bmp;
     ASSERT_EQ(bmp.create(3, 2, 4), 1);
-    EXPECT_EQ(bmp.getBitsPerPixel(), 32u);
     for (int i = 0; i < bmp.getImageSize(); ++i)
         ASSERT_EQ(bmp.getTypedData()[i], 0);
     EXPECT_EQ(bmp.create(-1, 2, 3), -1);
