@@ -71,8 +71,7 @@ TEST(MovingSurfaceMotion, SetPathKeepsPositionAndProgressAndResetRestoresBoth)
 
     face.reset();
     EXPECT_EQ(face.getPosition(), SbVec3f(0, 0, 0));
-    EXPECT_EQ(face.getPath(), Waypoints{SbVec3f(0, 10, 0)});
-    face.move();
+    face.move(); // on the first path again
     EXPECT_EQ(face.getPosition(), SbVec3f(0, 1, 0));
 }
 

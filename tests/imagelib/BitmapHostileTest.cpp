@@ -57,13 +57,13 @@ const Hostile kRefused[] = {
     {"0 bits", [] { return withField(rgb(), 28, 0, 2); }},
     // 0x40000000 x 4 bytes wraps a 32-bit product to 0 (as 65536² x 4 does).
     {"size product wraps 32 bits", [] { return headerOnly(0x40000000, 4, 8); }},
-    {"just beyond the cap", [] { return headerOnly(16384, -16385, 32); }},
     {"ends inside the palette", [] { return truncated(grey(), 2 * 4 + 600); }},
     {"colours used 257", [] { return withField(grey(), 46, 257, 4); }},
     {"colours used 0xFFFFFFFF", [] { return withField(grey(), 46, 0xFFFFFFFFu, 4); }},
     {"info header size beyond the file", [] { return withField(rgb(), 14, 0xFFFFFFF0u, 4); }},
     {"data offset far past the end", [] { return withField(rgb(), 10, 0x7FFFFFFF, 4); }},
-    // At the cap, but the file is 70 bytes: refused before any allocation.
+    // At the cap, but the file is 70 bytes: refused before any allocation
+    // (the cap itself: ImageGeometry.InitRefuses..., the same 1 GiB).
     {"16384 x 16384 x 4 on a tiny file", [] { return headerOnly(16384, 16384, 32); }},
 };
 
