@@ -17,9 +17,11 @@ using seeds::BmpFields;
 using seeds::bmpPicture;
 using seeds::Bytes;
 
-struct Hostile {
+// A file and, when it is accepted, the picture's width and channels.
+struct FileRow {
     const char *name;
     std::function<Bytes()> bytes;
+    int width = 0, channels = 0;
 };
 
 Bytes withField(Bytes b, std::size_t at, std::uint64_t value, int width)
@@ -46,7 +48,7 @@ Bytes headerOnly(std::int32_t width, std::int32_t height, std::uint16_t bits)
     return seeds::bmpBytes(f, 0, Bytes(16, 0x55));
 }
 
-const Hostile kRefused[] = {
+const FileRow kRefused[] = {
     {"not BM", [] { return withField(rgb(), 0, 0x4D41, 2); }},
     {"width 0", [] { return withField(rgb(), 18, 0, 4); }},
     {"height 0", [] { return withField(rgb(), 22, 0, 4); }},
@@ -69,7 +71,7 @@ const Hostile kRefused[] = {
 
 TEST(BitmapHostile, RefusedAndPreviousImageKept)
 {
-    for (const Hostile &h : kRefused) {
+    for (const FileRow &h : kRefused) {
         SCOPED_TRACE(h.name);
         const Bytes file = h.bytes();
         VOXA::Bitmap bmp;
@@ -92,11 +94,7 @@ Bytes withFields(int width, int bits, void (*set)(BmpFields &))
 
 // Unusual but complete files: every pixel reads as written, from memory and
 // from a file (its source skips more than 64 bytes by seeking).
-const struct {
-    const char *name;
-    std::function<Bytes()> bytes;
-    int width, channels;
-} kAccepted[] = {
+const FileRow kAccepted[] = {
     // The field is not read (0 is allowed for uncompressed data); wrong
     // values still read the padded rows the header's sizes need.
     {"image size field 1", [] { return withField(rgb(), 34, 1, 4); }, 3, 3},
