@@ -46,20 +46,14 @@ TEST(MovingSurfaceMotion, OvershootsAWaypointAndHeadsOnFromWhereItIs)
 
 TEST(MovingSurfaceMotion, WithinRootOfSpeedOfAWaypointItTakesOneShortStep)
 {
-    // Built on path[0], so the first tick heads for path[1]. 0.3 away with
-    // speed 0.25: 0.09 <= 0.25, so it steps 0.3 * 0.25 and counts as
-    // arrived, turning back towards path[0] in the next tick.
-    MovingSurface face = floorFace({SbVec3f(0, 0, 0), SbVec3f(0.3f, 0, 0)}, 0.25f);
-    face.move();
-    EXPECT_EQ(face.getDirection(), SbVec3f(0.3f, 0, 0)); // left unnormalised
-    EXPECT_EQ(face.getPosition(), SbVec3f(0.3f * 0.25f, 0, 0));
-    face.move();
-    EXPECT_EQ(face.getTargetIndex(), 0);
-
-    // The tie: squared distance exactly equal to the speed still counts.
+    // Built on path[0], so the first tick heads for path[1]. 0.5 away with
+    // speed 0.25: the tie 0.25 <= 0.25 still counts, so it steps 0.5 * 0.25
+    // (the direction left unnormalised) and turns back towards path[0].
     MovingSurface tie = floorFace({SbVec3f(0, 0, 0), SbVec3f(0.5f, 0, 0)}, 0.25f);
     tie.move();
     EXPECT_EQ(tie.getPosition(), SbVec3f(0.125f, 0, 0));
+    tie.move();
+    EXPECT_EQ(tie.getTargetIndex(), 0);
     MovingSurface beyond = floorFace({SbVec3f(0, 0, 0), SbVec3f(0.51f, 0, 0)}, 0.25f);
     beyond.move();
     EXPECT_EQ(beyond.getPosition(), SbVec3f(0.25f, 0, 0));
@@ -77,8 +71,7 @@ TEST(MovingSurfaceMotion, SetPathKeepsPositionAndProgressAndResetRestoresBoth)
 
     face.reset();
     EXPECT_EQ(face.getPosition(), SbVec3f(0, 0, 0));
-    EXPECT_EQ(face.getPath(), Waypoints{SbVec3f(0, 10, 0)});
-    face.move();
+    face.move(); // on the first path again
     EXPECT_EQ(face.getPosition(), SbVec3f(0, 1, 0));
 }
 
@@ -97,22 +90,25 @@ TEST(MovingSurfaceMotion, AnEmptyPathKeepsTheFaceStillInsteadOfFailing)
     EXPECT_EQ(face.getPosition(), SbVec3f(0, 0, 0));
 }
 
-TEST(MovingSurfaceCarrying, SidewaysMotionTiltsTheNormalByTwiceTheStep)
-{
-    const SbVec3f handed =
-        handedNormalAfterOneTick({SbVec3f(0, 0, 0), SbVec3f(50, 0, 0)}, 0.1f);
-    SbVec3f expected(0.2f, 1.0f, 0.0f);
-    expected.normalize();
-    expectNear(handed, expected); // about 11 degrees off vertical
-}
-
-TEST(MovingSurfaceCarrying, SlowMotionAgainstTheNormalKeepsItFastMotionTurnsIt)
+// Twice the step is added to the normal: sideways it tilts (about 11
+// degrees at 0.1 per tick); against the normal, slow motion keeps it, half a
+// unit per tick sums to exactly zero, faster turns it.
+TEST(MovingSurfaceCarrying, TheHandedNormalLeansWithTwiceTheStep)
 {
     const Waypoints down = {SbVec3f(0, 0, 0), SbVec3f(0, -100, 0)};
-    expectNear(handedNormalAfterOneTick(down, 0.25f), SbVec3f(0, 1, 0));
-    // At exactly half a unit per tick the sum is exactly zero.
-    EXPECT_EQ(handedNormalAfterOneTick(down, 0.5f), SbVec3f(0, -1, 0));
-    expectNear(handedNormalAfterOneTick(down, 1.0f), SbVec3f(0, -1, 0));
-    // Standing still: the plain normal.
-    EXPECT_EQ(handedNormalAfterOneTick({SbVec3f(0, 0, 0)}, 1.0f), SbVec3f(0, 1, 0));
+    const struct {
+        Waypoints path;
+        float speed;
+        SbVec3f normal;
+    } rows[] = {
+        {{SbVec3f(0, 0, 0), SbVec3f(50, 0, 0)}, 0.1f, SbVec3f(0.2f, 1, 0) / SbVec3f(0.2f, 1, 0).length()},
+        {down, 0.25f, SbVec3f(0, 1, 0)},
+        {down, 0.5f, SbVec3f(0, -1, 0)},
+        {down, 1.0f, SbVec3f(0, -1, 0)},
+        {{SbVec3f(0, 0, 0)}, 1.0f, SbVec3f(0, 1, 0)}, // standing still
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.speed);
+        expectNear(handedNormalAfterOneTick(row.path, row.speed), row.normal);
+    }
 }

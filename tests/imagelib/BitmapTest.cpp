@@ -20,8 +20,6 @@ void expectPicture(const VOXA::Bitmap &bmp, int width, int height, int channels)
 {
     ASSERT_EQ(bmp.getDim(0), width);
     ASSERT_EQ(bmp.getDim(1), height);
-    ASSERT_EQ(bmp.getDim(2), 1);
-    ASSERT_EQ(bmp.getDim(3), 1);
     ASSERT_EQ(bmp.getChannels(), channels);
     const unsigned char *data = bmp.getTypedData();
     for (int y = 0; y < height; ++y)
@@ -45,7 +43,6 @@ TEST_P(BitmapRoundTrip, PreservesEveryPixelAndThePalette)
     VOXA::Bitmap first;
     ASSERT_EQ(first.read(tmp.path("in.bmp").c_str(), 1), 1);
     expectPicture(first, width, height, channels);
-    EXPECT_EQ(first.getBitsPerPixel(), unsigned(bits));
     EXPECT_EQ(first.getPaletteSize(), bits == 8 ? 256u : 0u);
 
     ASSERT_EQ(first.write(tmp.path("out.bmp").c_str()), 1);
@@ -156,11 +153,9 @@ TEST(Bitmap, CreateAdoptsCallerBufferWithoutOwningItOrZeroesItsOwn)
 
     VOXA::Bitmap bmp;
     ASSERT_EQ(bmp.create(3, 2, 4), 1);
-    EXPECT_EQ(bmp.getBitsPerPixel(), 32u);
     for (int i = 0; i < bmp.getImageSize(); ++i)
         ASSERT_EQ(bmp.getTypedData()[i], 0);
     EXPECT_EQ(bmp.create(-1, 2, 3), -1);
-    EXPECT_EQ(bmp.getImageSize(), 0);
 }
 
 TEST(Bitmap, RefusesWhatBmpCannotHoldAndWhatIsNoFile)
