@@ -47,7 +47,6 @@ TEST_F(PathsTest, ChoosesTheDataDirectoryAndWhereTheTableIsKept)
     } rows[] = {
         {"a run directory is read and written in place", "data", "", {at("shaders")}, {"", "HighScore.hs", ""}},
         {"--data wins over the working directory", "data", at("shaders"), {}, {at("shaders"), userTable, ""}},
-        {"--data without the game's files", "empty", at("empty"), {at("data")}, {"", "", "no game files in " + at("empty")}},
         {"the first installed directory with the files", "empty", "", {at("empty"), at("shaders"), at("data")},
          {at("shaders"), userTable, ""}},
         {"no files anywhere", "empty", "", {at("user")},

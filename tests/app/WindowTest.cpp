@@ -154,20 +154,15 @@ TEST_F(GameWindowTest, WindowKeysAreHandledOnPressOtherKeysButtonsAndTheWheelRea
     EXPECT_EQ(world.count("wheelTurned -120"), 1);
 }
 
-// A move as the window system reports it: the cursor's global position.
-void moveMouseTo(QWidget *window, QPoint global)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(window->mapFromGlobal(global)), QPointF(global),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &move);
-}
-
 TEST_F(GameWindowTest, MouseMovesAreReportedAgainstTheCentreAndRecentred)
 {
     const QPoint centre(window->pos().x() + window->width() / 2,
                         window->pos().y() + window->height() / 2);
     const QPoint right = centre + QPoint(40, -10);
-    moveMouseTo(window, right);
+    // A move as the window system reports it: the cursor's global position.
+    QMouseEvent move(QEvent::MouseMove, QPointF(window->mapFromGlobal(right)), QPointF(right), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &move);
     const QString expectRight = QString("mouseMoved %1 %2 %3 %4")
                                     .arg(right.x()).arg(right.y()).arg(centre.x()).arg(centre.y());
     EXPECT_EQ(world.count(expectRight.toStdString()), 1);
