@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -24,7 +23,7 @@ struct PathsTest : ::testing::Test {
         root = scratch.path().toStdString();
         for (const char *dir : {"empty", "data/Texturen", "shaders", "user"})
             fs::create_directories(root / dir);
-        std::ofstream(root / "shaders/comic.vs") << "void main() {}";
+        writeFile((root / "shaders/comic.vs").string(), "void main() {}");
     }
     void TearDown() override
     {
