@@ -53,7 +53,6 @@ TEST(PlayClock, StopsAtTheLastSecondOfTheDayAndNeverRunsBackwards)
     const Row rows[] = {
         {"past ten hours", QTime(9, 59, 59), 2, QTime(10, 0, 1)},
         {"up to midnight", QTime(23, 59, 50), 20, QTime(23, 59, 59)},
-        {"a day and more at once", QTime(0, 0, 0), 90000, QTime(23, 59, 59)},
         {"more seconds than an int holds", QTime(1, 0, 0), 1LL << 40, QTime(23, 59, 59)},
         {"wall clock set back", QTime(1, 0, 0), -30, QTime(1, 0, 0)},
     };

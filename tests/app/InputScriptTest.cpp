@@ -21,7 +21,6 @@ TEST(InputScript, RejectsBadLinesNamingTheLineAndMissingFiles)
         const char *text;
         const char *error;
     } cases[] = {
-        {"0 key down Q\n", "line 1: unknown key name 'Q'"},
         {"5 key down W\n3 key up W\n", "line 2: frame 3 comes before frame 5"},
         {"0 key down W\nfive key up W\n", "line 2: expected a frame number, got 'five'"},
         {"0 jump\n", "line 1: unknown event 'jump'"},

@@ -116,9 +116,8 @@ TEST_F(ProxyTest, TheRegistryShowsTheLastWorldKeepingItsIndexAndStopsAtTheEnd)
     EXPECT_EQ(GameRegistry::currentWorld(), &last);
     GameRegistry::nextWorld(); // b: the index was kept
     EXPECT_EQ(GameRegistry::currentWorld(), &b);
-    GameRegistry::nextWorld(); // c
-    GameRegistry::nextWorld(); // last
-    GameRegistry::nextWorld(); // nothing left
+    for (int i = 0; i < 3; ++i) // c, last, then nothing left
+        GameRegistry::nextWorld();
     EXPECT_EQ(GameRegistry::currentWorld(), &last);
     EXPECT_EQ(last.count("initialize"), 2);
 }

@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace {
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
@@ -52,7 +50,7 @@ protected:
     {
         GlContextTest::SetUp();
         ASSERT_TRUE(runDir.isReady());
-        std::ofstream("HighScore.hs", std::ios::binary) << kTable;
+        writeFile("HighScore.hs", kTable);
         GameRegistry::setComicStyle(&style);
         resizeFramebuffer(kScreenWidth, kScreenHeight);
     }

