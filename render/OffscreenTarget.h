@@ -11,6 +11,9 @@ class QOpenGLFramebufferObject;
 // tests that drive worlds frame by frame. Needs a QGuiApplication.
 class OffscreenTarget {
 public:
+    // Largest framebuffer side the tools accept (--size), in pixels.
+    static constexpr int kMaxSide = 4096;
+
     OffscreenTarget();
     ~OffscreenTarget();
 

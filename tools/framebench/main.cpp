@@ -41,8 +41,6 @@ namespace {
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 768;
 constexpr int kDefaultFrames = 300;
-// Largest framebuffer side --size accepts, in pixels.
-constexpr int kMaxSide = 4096;
 // Frames run before timing starts: the first frame builds the shader, the
 // hero lands.
 constexpr int kWarmUpFrames = 10;
@@ -72,7 +70,7 @@ bool parseOptions(int argc, char **argv, Options &options)
         if (!std::strcmp(argv[i], "--frames") && i + 1 < argc)
             options.frames = std::atoi(argv[++i]);
         else if (!std::strcmp(argv[i], "--size") && i + 1 < argc) {
-            if (!parseWindowSize(argv[++i], kMaxSide, options.width, options.height))
+            if (!parseWindowSize(argv[++i], OffscreenTarget::kMaxSide, options.width, options.height))
                 return false;
         } else if (!std::strcmp(argv[i], "--tiled"))
             options.tiled = true;

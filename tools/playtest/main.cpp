@@ -69,8 +69,6 @@ namespace {
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
 constexpr int kFramesPerSecond = 50;
-// Largest framebuffer side --size accepts, in pixels.
-constexpr int kMaxSide = 4096;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
                            "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] [--all-worlds] "
                            "SCRIPT | --random SEED\n";
@@ -110,7 +108,7 @@ bool parseOptions(int argc, char **argv, Options &options)
         else if (!std::strcmp(argv[i], "--draw-every") && i + 1 < argc)
             options.drawEvery = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--size") && i + 1 < argc) {
-            if (!parseWindowSize(argv[++i], kMaxSide, options.width, options.height))
+            if (!parseWindowSize(argv[++i], OffscreenTarget::kMaxSide, options.width, options.height))
                 return false;
         } else if (!std::strcmp(argv[i], "--screenshot") && i + 1 < argc)
             options.screenshot = argv[++i];
