@@ -241,17 +241,14 @@ int run(int argc, char **argv)
     GameTracer tracer(game.worlds, stdout);
     tracer.observe(0);
     long frame = 0;
-    if (const int status = play(options, script, game, tracer, frame); status != 0) {
-        closeAudio();
+    if (const int status = play(options, script, game, tracer, frame); status != 0)
         return status;
-    }
 
     if (!options.screenshot.empty() && !target.grab().save(QString::fromStdString(options.screenshot))) {
         std::fprintf(stderr, "playtest: could not write %s\n", options.screenshot.c_str());
         return 1;
     }
     tracer.summary(frame);
-    closeAudio();
     return 0;
 }
 } // namespace
@@ -259,5 +256,7 @@ int run(int argc, char **argv)
 int main(int argc, char **argv)
 {
     reportCrashes();
-    leaveProcess(run(argc, argv));
+    const int status = run(argc, argv);
+    closeAudio(); // on every path, the refusals too
+    leaveProcess(status);
 }
