@@ -29,11 +29,11 @@
 // buttons and wheel turns instead of a script (RandomInput.h), refilling
 // the lives so that the world keeps being played rather than ending in the
 // game-over screen. --all-worlds runs the frames in every world from --world
-// on, switching to the next one itself after each. After every frame each actor's position
-// and the camera must be finite: the first value that is not ends the run
-// with status 3, naming the frame and the seed. A crash prints its call
-// stack on standard error (CrashReport.h). Warnings that the game
-// shows in a box go to standard error here; nothing waits on a dialog.
+// on, switching to the next one itself after each. After every frame each
+// actor's position and the camera must be finite: the first value that is
+// not ends the run with status 3, naming the frame and the seed. A crash
+// prints its call stack on standard error (CrashReport.h). Warnings that the
+// game shows in a box go to standard error here; nothing waits on a dialog.
 #include "actors/AudioDevice.h"
 #include "actors/Didud.h"
 #include "actors/Player.h"
