@@ -1,8 +1,11 @@
-// Static faces drawn as one quad each give the picture that unit tiles
-// gave: the start view of every world of the game's list, drawn both ways
-// through the real frame, compared pixel by pixel. Depth and texture
-// coordinates are interpolated over other triangles, so an outline may move
-// by a pixel and a sample exactly on a tile seam may change; no area may.
+// The cheaper drawing gives the picture of the old one: the start view of
+// every world of the game's list, drawn through the real frame the old way
+// (static faces in unit tiles, the light worked out per pixel by the
+// reference shader pair in reference-look/) and the game's way (one quad a
+// face, the game's own shader pair), compared pixel by pixel. Depth and
+// texture coordinates are interpolated over other triangles, so an outline
+// may move by a pixel and a sample exactly on a tile seam may change; no
+// area may.
 // The pictures and a map of the changed pixels go to build/screenshots/.
 // Each picture must also show the game's look: textured faces, black
 // outlines and the white heads-up display.
@@ -34,8 +37,9 @@ constexpr int kRoundingLevels = 1;
 // tiled drawing's texture coordinate lands on the other side of a texel.
 constexpr double kMostChangedShare = 0.005;
 
-QImage drawWith(Level &level, Surface::StaticDrawing drawing)
+QImage drawWith(Level &level, Surface::StaticDrawing drawing, ComicStyle &style)
 {
+    GameRegistry::setComicStyle(&style);
     Surface::setStaticDrawing(drawing);
     level.recordStaticList();
     level.drawFrame();
@@ -110,7 +114,7 @@ Comparison compare(const QImage &a, const QImage &b)
 
 using WholeFacePicture = GlContextTest;
 
-TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSeams)
+TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams)
 {
     resizeFramebuffer(kShotWidth, kShotHeight);
     const QString dir = QDir::currentPath() + "/../screenshots";
@@ -118,6 +122,11 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSea
     PrivateRunDirectory runDir; // the high-score screen rewrites its table
     ASSERT_TRUE(runDir.isReady());
     GameObjects game = createGameObjects();
+    ComicStyle reference;
+    {
+        ScopedWorkingDirectory shaders(TESTS_SOURCE_DIR "/world/reference-look");
+        reference.enable(); // builds the program from the files there
+    }
     GameRegistry::setNickname("Tester");
     GameRegistry::setPlayTime(QTime(0, 1, 7));
 
@@ -129,12 +138,12 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheTiledPictureUpToOutlinesAndSea
         game.proxy->setWorld(level);
         level->display(); // the first frame of the run builds the shader
 
-        const QImage tiled = drawWith(*level, Surface::StaticDrawing::Tiled);
-        const QImage whole = drawWith(*level, Surface::StaticDrawing::Whole);
-        tiled.save(dir + QString("/start-%1-tiled.png").arg(i));
-        whole.save(dir + QString("/start-%1-whole.png").arg(i));
+        const QImage old = drawWith(*level, Surface::StaticDrawing::Tiled, reference);
+        const QImage whole = drawWith(*level, Surface::StaticDrawing::Whole, *game.comicStyle);
+        old.save(dir + QString("/start-%1-old.png").arg(i));
+        whole.save(dir + QString("/start-%1-new.png").arg(i));
 
-        const Comparison c = compare(tiled, whole);
+        const Comparison c = compare(old, whole);
         c.map.save(dir + QString("/start-%1-difference.png").arg(i));
         const double share = double(c.changed) / (kShotWidth * kShotHeight);
         std::printf("world %zu %s: %.3f %% of the pixels changed by more than %d levels, %d in changed areas\n", i,

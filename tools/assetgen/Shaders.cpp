@@ -17,28 +17,57 @@
 
 namespace {
 
-// GLSL 1.20 with the compatibility built-ins: the game feeds positions,
-// normals, colours and texture coordinates through the fixed-function
-// interface. ftransform() keeps the depth values identical to the
-// fixed-function outline pass that is drawn over this one.
-const char *const kVertexShader = R"(#version 120
+// GLSL 1.30 with the compatibility built-ins: the game feeds positions,
+// normals, colours, texture coordinates, the light and the material through
+// the fixed-function interface. ftransform() keeps the depth values
+// identical to the fixed-function outline pass that is drawn over this one.
+//
+// Why two stages share the lighting: whatever depends only on the light and
+// the material (the light's place, its falloff, its ambient and diffuse
+// strength, the glow) is the same for every pixel of a primitive. Worked
+// out per pixel it cost a quarter of a software-rendered frame, so the
+// vertex stage works it out once and hands it on `flat`, unchanged. Only
+// what varies over a face (the distance and direction to the light, the
+// normal) is computed per pixel. The picture is the same to the bit as when
+// the fragment stage read the light state itself.
+const char *const kVertexShader = R"(#version 130
 // Toon shading, vertex stage: eye-space position and normal go on to the
-// fragment stage, which bands the light per pixel.
-varying vec3 eyePosition;
-varying vec3 eyeNormal;
+// fragment stage, which bands the light per pixel, with the light's terms
+// that do not vary over a primitive.
+out vec3 eyePosition;
+out vec3 eyeNormal;
+flat out vec4 torch;   // xyz: light 0's place in eye space (or its direction); w: 1 point light, 0 directional
+flat out vec3 falloff; // constant, linear and quadratic attenuation of light 0
+flat out vec3 terms;   // light levels: global ambient, light 0's ambient share, light 0's diffuse strength
+flat out vec3 glow;    // the material's emission
+
+// How much of the torch's ambient term reaches a surface that faces away.
+const float kAmbientShare = 0.25;
+const vec3 kLuminance = vec3(0.299, 0.587, 0.114);
 
 void main()
 {
     vec4 eye = gl_ModelViewMatrix * gl_Vertex;
     eyePosition = eye.xyz / eye.w;
     eyeNormal = gl_NormalMatrix * gl_Normal;
+
+    vec4 light = gl_LightSource[0].position; // already in eye space
+    torch = light.w != 0.0 ? vec4(light.xyz / light.w, 1.0) : vec4(light.xyz, 0.0);
+    falloff = vec3(gl_LightSource[0].constantAttenuation, gl_LightSource[0].linearAttenuation,
+                   gl_LightSource[0].quadraticAttenuation);
+    vec3 diffuseColour = gl_LightSource[0].diffuse.rgb;
+    terms = vec3(dot(gl_LightModel.ambient.rgb, kLuminance),
+                 dot(gl_LightSource[0].ambient.rgb, kLuminance) * kAmbientShare,
+                 max(diffuseColour.r, max(diffuseColour.g, diffuseColour.b)));
+    glow = gl_FrontMaterial.emission.rgb;
+
     gl_FrontColor = gl_Color;
     gl_TexCoord[0] = gl_MultiTexCoord0;
     gl_Position = ftransform();
 }
 )";
 
-const char *const kFragmentShader = R"(#version 120
+const char *const kFragmentShader = R"(#version 130
 // Toon shading, fragment stage. Light 0 (the hero's torch, with its
 // distance attenuation) and the global ambient give a light level in 0..1;
 // the level picks one of the four texels of the colour ramp, so the light
@@ -48,36 +77,30 @@ const char *const kFragmentShader = R"(#version 120
 uniform sampler2D tex;  // unit 0: the texture the game bound, or plain white
 uniform sampler1D ramp; // unit 1: the colour ramp, 4 texels, dark to light
 
-varying vec3 eyePosition;
-varying vec3 eyeNormal;
+in vec3 eyePosition;
+in vec3 eyeNormal;
+flat in vec4 torch;
+flat in vec3 falloff;
+flat in vec3 terms;
+flat in vec3 glow;
 
 const float kRampTexels = 4.0;
-// How much of the torch's ambient term reaches a surface that faces away.
-const float kAmbientShare = 0.25;
-const vec3 kLuminance = vec3(0.299, 0.587, 0.114);
 
 float attenuation(float distance)
 {
-    float falloff = gl_LightSource[0].constantAttenuation
-                  + gl_LightSource[0].linearAttenuation * distance
-                  + gl_LightSource[0].quadraticAttenuation * distance * distance;
-    return 1.0 / max(falloff, 0.0001);
+    return 1.0 / max(falloff.x + falloff.y * distance + falloff.z * distance * distance, 0.0001);
 }
 
 float lightLevel(vec3 normal)
 {
-    vec4 position = gl_LightSource[0].position; // already in eye space
-    vec3 toLight = position.xyz;
+    vec3 toLight = torch.xyz;
     float reach = 1.0;
-    if (position.w != 0.0) {
-        toLight = position.xyz / position.w - eyePosition;
+    if (torch.w != 0.0) {
+        toLight = torch.xyz - eyePosition;
         reach = attenuation(length(toLight));
     }
     float facing = max(dot(normal, normalize(toLight)), 0.0);
-    float ambient = dot(gl_LightSource[0].ambient.rgb, kLuminance) * kAmbientShare;
-    vec3 diffuseColour = gl_LightSource[0].diffuse.rgb;
-    float diffuse = max(diffuseColour.r, max(diffuseColour.g, diffuseColour.b));
-    return dot(gl_LightModel.ambient.rgb, kLuminance) + reach * (ambient + diffuse * facing);
+    return terms.x + reach * (terms.y + terms.z * facing);
 }
 
 void main()
@@ -89,7 +112,6 @@ void main()
     vec3 shade = texture1D(ramp, (band + 0.5) / kRampTexels).rgb;
 
     vec4 base = gl_Color * texture2D(tex, gl_TexCoord[0].st);
-    vec3 glow = gl_FrontMaterial.emission.rgb;
     gl_FragColor = vec4(min(base.rgb * (shade + glow), vec3(1.0)), base.a);
 }
 )";
