@@ -59,7 +59,12 @@ public:
     static size_t imageCount();
     static size_t textureCount();
 
-    // GL state of the black outline pass; neither needs an instance.
+    // GL state of the black outline pass; neither needs an instance. The
+    // game draws its outlines as aliased lines; the smooth lines it drew
+    // before stay selectable so that the picture test and the benchmark
+    // can compare the two. A process-wide setting, read by beginOutline.
+    enum class OutlineLines { Aliased, Smooth };
+    static void setOutlineLines(OutlineLines lines);
     static void beginOutline();
     static void endOutline();
 

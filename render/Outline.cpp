@@ -1,6 +1,20 @@
 #include "app/GameRegistry.h"
 #include "render/GL.h"
 
+namespace {
+// Outline widths in pixels. Blending is off, so a smooth line is written
+// solid on every pixel it touches at all: the aliased line one pixel wider
+// covers the same pixels, give or take one along its edges. In a software
+// renderer it costs about half as much, since a smooth line goes through a
+// coverage stage of its own; the figures' outlines are thousands of lines.
+constexpr float kSmoothWidth = 3.0f;
+constexpr float kAliasedWidth = 4.0f;
+
+GameRegistry::OutlineLines outlineLines = GameRegistry::OutlineLines::Aliased;
+} // namespace
+
+void GameRegistry::setOutlineLines(OutlineLines lines) { outlineLines = lines; }
+
 // The outline pass draws back faces again as thick black lines; front faces
 // are culled so that only silhouettes and creases remain visible.
 void GameRegistry::beginOutline()
@@ -8,9 +22,13 @@ void GameRegistry::beginOutline()
     glDisable(GL_LIGHTING);
     glCullFace(GL_FRONT);
     glPolygonMode(GL_BACK, GL_LINE);
-    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    glEnable(GL_LINE_SMOOTH);
-    glLineWidth(3.0f);
+    if (outlineLines == OutlineLines::Smooth) {
+        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+        glEnable(GL_LINE_SMOOTH);
+        glLineWidth(kSmoothWidth);
+    } else {
+        glLineWidth(kAliasedWidth);
+    }
     glDepthFunc(GL_LEQUAL);
     glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
 }

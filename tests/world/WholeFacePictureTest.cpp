@@ -1,11 +1,12 @@
 // The cheaper drawing gives the picture of the old one: the start view of
 // every world of the game's list, drawn through the real frame the old way
 // (static faces in unit tiles, the light worked out per pixel by the
-// reference shader pair in reference-look/) and the game's way (one quad a
-// face, the game's own shader pair), compared pixel by pixel. Depth and
-// texture coordinates are interpolated over other triangles, so an outline
-// may move by a pixel and a sample exactly on a tile seam may change; no
-// area may.
+// reference shader pair in reference-look/, smooth outlines) and the game's
+// way (one quad a face, the game's own shader pair, aliased outlines),
+// compared pixel by pixel. Depth and texture coordinates are interpolated
+// over other triangles and the outlines are rasterised by other rules, so
+// an outline may move by a pixel and a sample exactly on a tile seam may
+// change; no area may.
 // The pictures and a map of the changed pixels go to build/screenshots/.
 // Each picture must also show the game's look: textured faces, black
 // outlines and the white heads-up display.
@@ -37,10 +38,17 @@ constexpr int kRoundingLevels = 1;
 // tiled drawing's texture coordinate lands on the other side of a texel.
 constexpr double kMostChangedShare = 0.005;
 
-QImage drawWith(Level &level, Surface::StaticDrawing drawing, ComicStyle &style)
+struct Drawing {
+    Surface::StaticDrawing faces;
+    ComicStyle *style;
+    GameRegistry::OutlineLines outlines;
+};
+
+QImage drawWith(Level &level, const Drawing &drawing)
 {
-    GameRegistry::setComicStyle(&style);
-    Surface::setStaticDrawing(drawing);
+    GameRegistry::setComicStyle(drawing.style);
+    Surface::setStaticDrawing(drawing.faces);
+    GameRegistry::setOutlineLines(drawing.outlines);
     level.recordStaticList();
     level.drawFrame();
     glFinish();
@@ -121,6 +129,7 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
     QDir().mkpath(dir);
     PrivateRunDirectory runDir; // the high-score screen rewrites its table
     ASSERT_TRUE(runDir.isReady());
+    using Lines = GameRegistry::OutlineLines;
     GameObjects game = createGameObjects();
     ComicStyle reference;
     {
@@ -138,8 +147,8 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
         game.proxy->setWorld(level);
         level->display(); // the first frame of the run builds the shader
 
-        const QImage old = drawWith(*level, Surface::StaticDrawing::Tiled, reference);
-        const QImage whole = drawWith(*level, Surface::StaticDrawing::Whole, *game.comicStyle);
+        const QImage old = drawWith(*level, {Surface::StaticDrawing::Tiled, &reference, Lines::Smooth});
+        const QImage whole = drawWith(*level, {Surface::StaticDrawing::Whole, game.comicStyle.get(), Lines::Aliased});
         old.save(dir + QString("/start-%1-old.png").arg(i));
         whole.save(dir + QString("/start-%1-new.png").arg(i));
 
@@ -161,4 +170,5 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
         }
     }
     Surface::setStaticDrawing(Surface::StaticDrawing::Whole);
+    GameRegistry::setOutlineLines(Lines::Aliased);
 }

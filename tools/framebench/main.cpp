@@ -10,10 +10,12 @@
 //     (waiting between phases splits the renderer's work and costs time).
 // Run it from the run directory, under Xvfb.
 //
-//   framebench [--frames N] [--size WxH] [--tiled] [world index...]
+//   framebench [--frames N] [--size WxH] [--old] [world index...]
 //
-// Defaults: 300 frames of each kind, 1024 x 768, every world. --tiled
-// records the static faces in unit tiles, as the game drew them before.
+// Defaults: 300 frames of each kind, 1024 x 768, every world. --old draws
+// as the game did before: static faces in unit tiles and smooth outlines.
+// Run it in a copy of the run directory holding the old shader pair
+// (tests/world/reference-look) to time the old drawing whole.
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
@@ -60,7 +62,7 @@ struct Options {
     int frames = kDefaultFrames;
     int width = kDefaultWidth;
     int height = kDefaultHeight;
-    bool tiled = false;
+    bool old = false;
     std::vector<int> worlds;
 };
 
@@ -72,8 +74,8 @@ bool parseOptions(int argc, char **argv, Options &options)
         else if (!std::strcmp(argv[i], "--size") && i + 1 < argc) {
             if (!parseWindowSize(argv[++i], OffscreenTarget::kMaxSide, options.width, options.height))
                 return false;
-        } else if (!std::strcmp(argv[i], "--tiled"))
-            options.tiled = true;
+        } else if (!std::strcmp(argv[i], "--old"))
+            options.old = true;
         else if (argv[i][0] != '-')
             options.worlds.push_back(std::atoi(argv[i]));
         else
@@ -194,7 +196,7 @@ int main(int argc, char **argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: framebench [--frames N] [--size WxH] [--tiled] [world index...]\n");
+        std::fprintf(stderr, "usage: framebench [--frames N] [--size WxH] [--old] [world index...]\n");
         return 2;
     }
     // A benchmark never waits on a warning box: warnings go to standard error.
@@ -205,8 +207,10 @@ int main(int argc, char **argv)
     initBitmapFont();
     GameRegistry::setNickname("bench");
     GameRegistry::setPlayTime(QTime(0, 0, 0));
-    if (options.tiled)
+    if (options.old) {
         Surface::setStaticDrawing(Surface::StaticDrawing::Tiled);
+        GameRegistry::setOutlineLines(GameRegistry::OutlineLines::Smooth);
+    }
 
     OffscreenTarget target;
     if (!target.create(options.width, options.height)) {
