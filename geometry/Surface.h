@@ -25,10 +25,11 @@ public:
 
     // How drawStatic records a face. Whole: one quad whose texture
     // coordinates repeat the texture exactly as the tiles do (the shading is
-    // per pixel, so unit tiles buy nothing and cost vertices). Tiled: unit
-    // tiles, as the game drew before; kept so that tests and the frame
-    // benchmark can compare the two. A process-wide setting, read while a
-    // level records its display list.
+    // per pixel, so unit tiles buy nothing and cost vertices), and the level
+    // records small faces first. Tiled: unit tiles in table order, as the
+    // game drew before; kept so that tests and the frame benchmark can
+    // compare the two. A process-wide setting, read while a level records
+    // its display list.
     enum class StaticDrawing { Whole, Tiled };
     static void setStaticDrawing(StaticDrawing drawing) { staticDrawing = drawing; }
     static StaticDrawing getStaticDrawing() { return staticDrawing; }

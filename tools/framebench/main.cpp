@@ -5,6 +5,8 @@
 //   - the frame in its phases (step: motion and collisions; set-up: shader
 //     bind, the camera's clear, projection and colour ramp; the shaded pass;
 //     the outline pass; the overlay), each phase waited for on its own;
+//   - the pixels the shaded pass wrote, per pixel of the picture: above 1
+//     is overdraw, pixels shaded and then hidden;
 //   - the whole frame (one step and one drawing, as a repaint runs it),
 //     waited for only at its end: the figure to hold against the 20 ms tick
 //     (waiting between phases splits the renderer's work and costs time).
@@ -116,6 +118,12 @@ std::string loadAverage()
 class PhaseTimer {
 public:
     std::vector<double> samples[PhaseCount];
+    // Pixels the shaded pass wrote in the last frame, overdraw included:
+    // the pixels of the picture plus those shaded twice.
+    GLuint shadedFragments = 0;
+
+    PhaseTimer() { glGenQueries(1, &query); }
+    ~PhaseTimer() { glDeleteQueries(1, &query); }
 
     void frame(Level &level)
     {
@@ -124,8 +132,11 @@ public:
         mark(Step);
         level.beginShadedPass();
         mark(SetUp);
+        glBeginQuery(GL_SAMPLES_PASSED, query);
         level.drawShadedPass();
+        glEndQuery(GL_SAMPLES_PASSED);
         mark(Shaded);
+        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &shadedFragments);
         level.drawOutlinePass();
         mark(Outline);
         level.drawOverlay();
@@ -140,6 +151,7 @@ private:
         start = Clock::now();
     }
     Clock::time_point start;
+    GLuint query = 0;
 };
 
 // One world: switch to it, then the phased frames, then the whole frames.
@@ -182,6 +194,9 @@ void benchmark(int index, World *world, const Options &options, WorldProxy &prox
                 worldClassName(*world).c_str(), initializeMs,
                 options.frames, options.width, options.height,
                 proxy.world() != world ? " (it switched worlds during the run)" : "");
+    if (level)
+        std::printf("  shaded pass wrote %u pixels, %.2f per pixel of the picture\n", phases.shadedFragments,
+                    double(phases.shadedFragments) / (double(options.width) * options.height));
     for (int p = 0; p < PhaseCount; ++p)
         printStats(kPhaseNames[p], phases.samples[p]);
     printStats("whole frame", whole);
