@@ -54,6 +54,15 @@ bool reportShader(bool read, const std::string &text, const GLSL::Shader *shader
         reportUnusableFile(hostPath(file), std::string(problem) + kWithoutShader);
     return problem != nullptr;
 }
+
+// Names each shader file with how it stands to the other.
+void reportBothShaders(const char *relation)
+{
+    reportUnusableFile(hostPath(ComicStyle::kVertexShaderFile),
+                       std::string(relation) + " " + ComicStyle::kFragmentShaderFile + kWithoutShader);
+    reportUnusableFile(hostPath(ComicStyle::kFragmentShaderFile),
+                       std::string(relation) + " " + ComicStyle::kVertexShaderFile + kWithoutShader);
+}
 } // namespace
 
 void ComicStyle::enable()
@@ -70,21 +79,32 @@ void ComicStyle::enable()
         program->bind();
 }
 
+void ComicStyle::reportLinkFailure(bool vertexRead, const std::string &vertexText, bool fragmentRead,
+                                   const std::string &fragmentText) const
+{
+    const bool vertexFault = reportShader(vertexRead, vertexText, vertexShader, kVertexShaderFile);
+    const bool fragmentFault = reportShader(fragmentRead, fragmentText, fragmentShader, kFragmentShaderFile);
+    if (!vertexFault && !fragmentFault) {
+        reportBothShaders("does not link with");
+    }
+}
+
 void ComicStyle::buildProgram()
 {
     std::string vertexText, fragmentText;
     const bool vertexRead = GLSL::readShaderFile(hostPath(kVertexShaderFile).c_str(), vertexText);
     const bool fragmentRead = GLSL::readShaderFile(hostPath(kFragmentShaderFile).c_str(), fragmentText);
-    GLSL::createProgram(&program, &vertexShader, &fragmentShader, vertexText.c_str(), fragmentText.c_str());
-    if (!program->isLinked()) {
-        const bool vertexFault = reportShader(vertexRead, vertexText, vertexShader, kVertexShaderFile);
-        const bool fragmentFault = reportShader(fragmentRead, fragmentText, fragmentShader, kFragmentShaderFile);
-        if (!vertexFault && !fragmentFault) {
-            reportUnusableFile(hostPath(kVertexShaderFile),
-                               std::string("does not link with ") + kFragmentShaderFile + kWithoutShader);
-            reportUnusableFile(hostPath(kFragmentShaderFile),
-                               std::string("does not link with ") + kVertexShaderFile + kWithoutShader);
-        }
+    // One text cannot be both stages; the pair is refused before the GL
+    // sees it. Mesa 22.3 takes the second compile of a text from its cache
+    // of the first, whatever the stage, and crashes linking the two.
+    if (vertexRead && !vertexText.empty() && vertexText == fragmentText) {
+        if (!program)
+            program = new GLSL::Program;
+        reportBothShaders("the same text as");
+    } else {
+        GLSL::createProgram(&program, &vertexShader, &fragmentShader, vertexText.c_str(), fragmentText.c_str());
+        if (!program->isLinked())
+            reportLinkFailure(vertexRead, vertexText, fragmentRead, fragmentText);
     }
     // Linking numbered the samplers in the order the GL reports them; the
     // units must not depend on that order, so they are set explicitly.

@@ -59,6 +59,9 @@ public:
 
 private:
     void buildProgram();
+    // Names the shader file at fault, or both when they do not link.
+    void reportLinkFailure(bool vertexRead, const std::string &vertexText, bool fragmentRead,
+                           const std::string &fragmentText) const;
     void loadColorOrFallBack(const std::string &color, unsigned int texture);
 
     std::map<std::string, unsigned int> colorRamps;

@@ -199,21 +199,21 @@ TEST_F(ComicStyleTest, SamplerUnitsDoNotDependOnTheOrderTheGlReportsThemAndUnifo
 
 TEST_F(ComicStyleTest, AShaderThatDoesNotBuildLeavesTheFixedPipelineDrawing)
 {
-    // Both files hold a vertex shader: each compiles, the two do not link.
-    // (Swapping the two files instead trips a use-after-free inside Mesa
-    // 22.3's linker now and then; see scripts/asan.supp.) Missing, empty and
-    // random shader files take the same path in enable(); script_damaged_files
-    // plays each and requires the file to be named on standard error.
-    const char *vertex = "#version 120\nvoid main() { gl_Position = ftransform(); }\n";
-    dir.write("comic.vs", vertex);
-    dir.write("comic.fs", vertex);
+    // Each file compiles; the two do not link, since the fragment stage
+    // reads what the vertex stage never writes. Missing, empty and random
+    // shader files, and one text in both files, take the same path in
+    // enable(); script_damaged_files plays each and requires the file to be
+    // named on standard error.
+    dir.write("comic.vs", "#version 120\nvoid main() { gl_Position = ftransform(); }\n");
+    dir.write("comic.fs", "#version 120\nvarying vec4 unwritten;\nvoid main() { gl_FragColor = unwritten; }\n");
     ScopedWorkingDirectory cwd(dir.dir());
     ComicStyle style;
     testing::internal::CaptureStdout(); // the GL's link log
     style.enable();
     style.enable();
-    testing::internal::GetCapturedStdout();
+    const std::string log = testing::internal::GetCapturedStdout();
 
+    EXPECT_NE(log.find("failed to link"), std::string::npos) << log;
     EXPECT_FALSE(style.getProgram()->isLinked());
     GLint current = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &current);
