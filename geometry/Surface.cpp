@@ -4,6 +4,7 @@
 #include "app/GameRegistry.h"
 #include "render/GL.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -36,6 +37,14 @@ void Surface::setTexture(unsigned int textureIndex)
 void Surface::setColor(float r, float g, float b, float a) { color.setValue(r, g, b, a); }
 
 SbVec3f Surface::farCorner() const { return points[0] + edgeVectorA() + edgeVectorB(); }
+
+float Surface::distanceTo(SbVec3f point) const
+{
+    const SbVec3f offset = point - points[0];
+    const float along0 = std::clamp(offset.dot(edges[0]), 0.0f, edgeLengths[0]);
+    const float along1 = std::clamp(offset.dot(edges[1]), 0.0f, edgeLengths[1]);
+    return (offset - edges[0] * along0 - edges[1] * along1).length();
+}
 
 void Surface::emitQuad() const
 {

@@ -26,10 +26,10 @@ public:
     // How drawStatic records a face. Whole: one quad whose texture
     // coordinates repeat the texture exactly as the tiles do (the shading is
     // per pixel, so unit tiles buy nothing and cost vertices), and the level
-    // records small faces first. Tiled: unit tiles in table order, as the
+    // draws its faces near to far. Tiled: unit tiles in table order, as the
     // game drew before; kept so that tests and the frame benchmark can
     // compare the two. A process-wide setting, read while a level records
-    // its display list.
+    // its display lists and draws them.
     enum class StaticDrawing { Whole, Tiled };
     static void setStaticDrawing(StaticDrawing drawing) { staticDrawing = drawing; }
     static StaticDrawing getStaticDrawing() { return staticDrawing; }
@@ -61,6 +61,9 @@ public:
     // The whole face as one quad: corner 0, corner 1, fourth corner,
     // corner 2, with the texture coordinates the tiling gives those points.
     TileStrip wholeFace() const;
+
+    // Distance from a point to the nearest point of the rectangle.
+    float distanceTo(SbVec3f point) const;
 
     SbVec3f getNormal() const { return normal; }
     SbVec3f getEdge(int i) const { return edges[i]; }

@@ -3,6 +3,7 @@
 
 #include <Inventor/SbVec3f.h>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 class Player;
@@ -91,7 +92,7 @@ public:
     // Gathers the pieces into the world's lists, fills the grid and records
     // the static display list. Run once by initialize after buildContent.
     void finishLevel();
-    // (Re)records the static display list from the static boundaries, as
+    // (Re)records the static display lists, one a static boundary, as
     // finishLevel does; tools and tests call it again after changing
     // Surface's StaticDrawing.
     void recordStaticList();
@@ -109,8 +110,10 @@ protected:
 
     // The collision pass of one step.
     void collide();
-    // Replays the static display list, then draws the moving geometry.
+    // Replays the static display lists near to far, then draws the moving
+    // geometry.
     void drawScenery();
+    void orderStaticFaces();
     void beginOutlinePass();
     void endOutlinePass();
 
@@ -119,7 +122,11 @@ protected:
     bool runKeyDown;
     Player *player;
     Camera *camera;
+    // The static boundaries' display lists, one a boundary in table order
+    // from staticList on, and this frame's order of drawing them.
     unsigned int staticList;
+    std::vector<std::pair<float, unsigned int>> staticByDistance;
+    std::vector<unsigned int> staticDrawOrder;
     unsigned int livesTexture;
     std::vector<unsigned int> textures;
     std::vector<std::vector<SbVec3f>> paths;

@@ -12,7 +12,6 @@
 #include "geometry/Trigger.h"
 #include "render/GL.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -199,29 +198,14 @@ void Level::finishLevel()
     recordStaticList();
 }
 
-// The display list holds the small faces before the large ones. The
-// shading is per pixel, and the software renderer skips the pixels of a
-// face that nearer faces already hide, so the closer the drawing order
-// comes to front to back, the fewer pixels are shaded twice. In a room of
-// blocks the small faces are mostly the near ones (blocks, slabs, steps),
-// the large ones the far (the room's walls, a hazard plane under the
-// blocks). Only the drawing order changes: the collision pass keeps the
-// table order, and so does the old tiled drawing that tests compare with.
 void Level::recordStaticList()
 {
-    std::vector<Boundary *> order = staticBoundaries;
-    auto area = [](Boundary *boundary) {
-        const auto *face = dynamic_cast<const Surface *>(boundary);
-        return face ? face->getEdgeLength(0) * face->getEdgeLength(1) : 0.0f;
-    };
-    if (Surface::getStaticDrawing() == Surface::StaticDrawing::Whole)
-        std::stable_sort(order.begin(), order.end(),
-                         [&](Boundary *a, Boundary *b) { return area(a) < area(b); });
-
-    if (staticList == 0)
-        staticList = glGenLists(1);
-    glNewList(staticList, GL_COMPILE);
-    for (Boundary *boundary : order)
-        boundary->drawStatic();
-    glEndList();
+    const auto count = GLsizei(staticBoundaries.size());
+    if (staticList == 0 && count > 0)
+        staticList = glGenLists(count);
+    for (GLsizei k = 0; k < count; ++k) {
+        glNewList(staticList + GLuint(k), GL_COMPILE);
+        staticBoundaries[size_t(k)]->drawStatic();
+        glEndList();
+    }
 }

@@ -6,8 +6,12 @@
 #include "app/GameRegistry.h"
 #include "geometry/Boundary.h"
 #include "geometry/MovingBoundary.h"
+#include "geometry/Surface.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 // Pulls the outline of flat geometry towards the viewer so that the black
@@ -108,10 +112,47 @@ void Level::drawEntities()
         entities[i]->draw();
 }
 
+namespace {
+// The eye in world coordinates, from a modelview matrix made of rotations
+// and translations (the camera's): -R^T t.
+SbVec3f eyeOf(const GLfloat m[16])
+{
+    return SbVec3f(-(m[0] * m[12] + m[1] * m[13] + m[2] * m[14]), -(m[4] * m[12] + m[5] * m[13] + m[6] * m[14]),
+                   -(m[8] * m[12] + m[9] * m[13] + m[10] * m[14]));
+}
+} // namespace
+
+// Near to far from the eye, by the nearest point of each face. The shading
+// is per pixel, and the software renderer skips the pixels of a face that
+// nearer faces already hide, so this order shades almost every pixel once;
+// in the order of the level's table some start views shaded 1.4 pixels per
+// pixel. The old tiled drawing keeps the table order.
+void Level::orderStaticFaces()
+{
+    GLfloat modelview[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    const SbVec3f eye = eyeOf(modelview);
+    staticByDistance.clear();
+    for (size_t k = 0; k < staticBoundaries.size(); ++k) {
+        const auto *face = dynamic_cast<const Surface *>(staticBoundaries[k]);
+        staticByDistance.emplace_back(face ? face->distanceTo(eye) : 0.0f, unsigned(k));
+    }
+    if (Surface::getStaticDrawing() == Surface::StaticDrawing::Whole)
+        std::stable_sort(staticByDistance.begin(), staticByDistance.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+    staticDrawOrder.clear();
+    for (const auto &entry : staticByDistance)
+        staticDrawOrder.push_back(entry.second);
+}
+
 void Level::drawScenery()
 {
-    if (glIsList(staticList))
-        glCallList(staticList);
+    if (glIsList(staticList)) {
+        orderStaticFaces();
+        glListBase(staticList);
+        glCallLists(GLsizei(staticDrawOrder.size()), GL_UNSIGNED_INT, staticDrawOrder.data());
+        glListBase(0);
+    }
     for (MovingBoundary *boundary : movingBoundaries)
         boundary->draw();
 }

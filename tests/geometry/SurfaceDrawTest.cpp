@@ -1,6 +1,6 @@
 // Drawing a surface: the winding that makes the normal's side the front,
 // the outline quad, and GL state left as found; the unit-tile reference
-// drawing; the exit's pane.
+// drawing and the distance that orders the drawing; the exit's pane.
 #include "geometry/EndCube.h"
 #include "geometry/Surface.h"
 #include "render/GL.h"
@@ -94,4 +94,14 @@ TEST(SurfaceTiling, ARemainderAcrossClosesEachStripAtTheFarEdge)
     EXPECT_EQ(strips[0][5].position, SbVec3f(1, 0, 1.5f));
     EXPECT_EQ(strips[0][4].s, 0.75f);
     EXPECT_EQ(strips[0][5].t, 0.5f);
+}
+
+// A level draws its faces near to far by this distance: over the face it is
+// the height above it, beyond an edge or a corner the distance to that.
+TEST(SurfaceDrawingOrder, DistanceIsToTheNearestPointOfTheRectangle)
+{
+    Surface floor(SbVec3f(0, 0, 0), SbVec3f(4, 0, 0), SbVec3f(0, 0, 2));
+    EXPECT_FLOAT_EQ(floor.distanceTo(SbVec3f(1, 3, 1)), 3.0f);
+    EXPECT_FLOAT_EQ(floor.distanceTo(SbVec3f(6, 0, 1)), 2.0f);
+    EXPECT_FLOAT_EQ(floor.distanceTo(SbVec3f(7, 0, -4)), 5.0f);
 }
