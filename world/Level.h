@@ -90,7 +90,7 @@ public:
     void setStartPosition(SbVec3f position);
 
     // Gathers the pieces into the world's lists, fills the grid and records
-    // the static display list. Run once by initialize after buildContent.
+    // the static display lists. Run once by initialize after buildContent.
     void finishLevel();
     // (Re)records the static display lists, one a static boundary, as
     // finishLevel does; tools and tests call it again after changing
@@ -125,6 +125,7 @@ protected:
     // The static boundaries' display lists, one a boundary in table order
     // from staticList on, and this frame's order of drawing them.
     unsigned int staticList;
+    int staticListCount = 0;
     std::vector<std::pair<float, unsigned int>> staticByDistance;
     std::vector<unsigned int> staticDrawOrder;
     unsigned int livesTexture;

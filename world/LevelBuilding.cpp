@@ -201,9 +201,13 @@ void Level::finishLevel()
 void Level::recordStaticList()
 {
     const auto count = GLsizei(staticBoundaries.size());
-    if (staticList == 0 && count > 0)
-        staticList = glGenLists(count);
-    for (GLsizei k = 0; k < count; ++k) {
+    if (count != staticListCount) {
+        if (staticList != 0)
+            glDeleteLists(staticList, staticListCount);
+        staticList = count > 0 ? glGenLists(count) : 0;
+        staticListCount = staticList != 0 ? count : 0;
+    }
+    for (GLsizei k = 0; k < staticListCount; ++k) {
         glNewList(staticList + GLuint(k), GL_COMPILE);
         staticBoundaries[size_t(k)]->drawStatic();
         glEndList();
