@@ -54,13 +54,13 @@ void Player::drawTorch(float constantAttenuation, float fadeAttenuation)
     setColor(kTorchBrown[0], kTorchBrown[1], kTorchBrown[2]);
     glPushMatrix();
     glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
-    gluDisk(torchQuadric, 0.0, kTorchRadius, kSlices, kSlices);
+    gluDisk(torchQuadric, 0.0, kTorchRadius, kSlices, kDiskRings);
     glPopMatrix();
     gluCylinder(torchQuadric, kTorchRadius, kTorchRadius, kTorchLength, kSlices, kSlices);
     glTranslatef(0.0f, 0.0f, kTorchLength / 2.0f);
     placeLight(constantAttenuation, fadeAttenuation);
     glTranslatef(0.0f, 0.0f, kTorchLength / 2.0f);
-    gluDisk(torchQuadric, 0.0, kTorchRadius, kSlices, kSlices);
+    gluDisk(torchQuadric, 0.0, kTorchRadius, kSlices, kDiskRings);
 }
 
 // Light 0 at the origin of the current frame. The level's torch fades with

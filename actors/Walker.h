@@ -89,6 +89,12 @@ protected:
     // kShoulderDrop below the top of the body. World units.
     static constexpr float kHipDrop = 0.6f;
     static constexpr float kShoulderDrop = 0.05f;
+    // Rings of the disks that close the body and the torch. A disk is flat
+    // and lit per pixel, so rings inside it change nothing in the shaded
+    // pass; in the outline pass a disk is drawn only when it faces away,
+    // and then the closed body in front hides its inside. More rings would
+    // only add lines for the renderer to throw away.
+    static constexpr int kDiskRings = 1;
     void drawLivingFigure();
     void drawDeadFigure();
     // The arms of the two poses above, from the shoulders.

@@ -212,14 +212,14 @@ void Walker::drawBody()
     setColor(kBodyBottomGreen[0], kBodyBottomGreen[1], kBodyBottomGreen[2]);
     glPushMatrix();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f); // disk faces down
-    gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kBodySlices);
+    gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kDiskRings);
     glPopMatrix();
 
     glTranslatef(0.0f, kBodyHeight, 0.0f);
     setColor(kBodyTopGreen[0], kBodyTopGreen[1], kBodyTopGreen[2]);
     glPushMatrix();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // disk faces up
-    gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kBodySlices);
+    gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kDiskRings);
     glPopMatrix();
 
     setColor(1.0f, 1.0f, 1.0f);
