@@ -22,24 +22,28 @@ namespace {
 // the fixed-function interface. ftransform() keeps the depth values
 // identical to the fixed-function outline pass that is drawn over this one.
 //
-// Why two stages share the lighting: whatever depends only on the light and
-// the material (the light's place, its falloff, its ambient and diffuse
-// strength, the glow) is the same for every pixel of a primitive. Worked
-// out per pixel it cost a quarter of a software-rendered frame, so the
-// vertex stage works it out once and hands it on `flat`, unchanged. Only
-// what varies over a face (the distance and direction to the light, the
-// normal) is computed per pixel. The picture is the same to the bit as when
-// the fragment stage read the light state itself.
+// Why two stages share the lighting: whatever depends only on the light,
+// the material and the ramp (the light's place, its falloff, its ambient
+// and diffuse strength, the glow, the ramp's four colours) is the same for
+// every pixel of a primitive. Worked out per pixel it cost a quarter of a
+// software-rendered frame, so the vertex stage works it out once and hands
+// it on `flat`, unchanged. Only what varies over a face (the distance and
+// direction to the light, the normal) is computed per pixel. The picture is
+// the same to the bit as when the fragment stage read the light state and
+// the ramp itself.
 const char *const kVertexShader = R"(#version 130
 // Toon shading, vertex stage: eye-space position and normal go on to the
 // fragment stage, which bands the light per pixel, with the light's terms
 // that do not vary over a primitive.
 out vec3 eyePosition;
 out vec3 eyeNormal;
-flat out vec4 torch;   // xyz: light 0's place in eye space (or its direction); w: 1 point light, 0 directional
-flat out vec3 falloff; // constant, linear and quadratic attenuation of light 0
-flat out vec3 terms;   // light levels: global ambient, light 0's ambient share, light 0's diffuse strength
-flat out vec3 glow;    // the material's emission
+flat out vec4 torch;    // xyz: light 0's place in eye space (or its direction); w: 1 point light, 0 directional
+flat out vec3 falloff;  // constant, linear and quadratic attenuation of light 0
+flat out vec3 terms;    // light levels: global ambient, light 0's ambient share, light 0's diffuse strength
+flat out vec3 glow;     // the material's emission
+flat out vec3 bands[4]; // the colour ramp's four texels, dark to light
+
+uniform sampler1D ramp; // unit 1: the colour ramp
 
 // How much of the torch's ambient term reaches a surface that faces away.
 const float kAmbientShare = 0.25;
@@ -60,6 +64,10 @@ void main()
                  dot(gl_LightSource[0].ambient.rgb, kLuminance) * kAmbientShare,
                  max(diffuseColour.r, max(diffuseColour.g, diffuseColour.b)));
     glow = gl_FrontMaterial.emission.rgb;
+    // Texel centres: the ramp's wrap mode is the GL default (repeat), so a
+    // coordinate of exactly 1.0 would wrap to the darkest band.
+    for (int band = 0; band < 4; ++band)
+        bands[band] = texture1DLod(ramp, (float(band) + 0.5) / 4.0, 0.0).rgb;
 
     gl_FrontColor = gl_Color;
     gl_TexCoord[0] = gl_MultiTexCoord0;
@@ -74,8 +82,7 @@ const char *const kFragmentShader = R"(#version 130
 // falls off in hard bands instead of smoothly. The ramp colour modulates
 // the surface colour times its texture; the material emission (the glowing
 // hazard floors) is added on top, independent of the light.
-uniform sampler2D tex;  // unit 0: the texture the game bound, or plain white
-uniform sampler1D ramp; // unit 1: the colour ramp, 4 texels, dark to light
+uniform sampler2D tex; // unit 0: the texture the game bound, or plain white
 
 in vec3 eyePosition;
 in vec3 eyeNormal;
@@ -83,6 +90,7 @@ flat in vec4 torch;
 flat in vec3 falloff;
 flat in vec3 terms;
 flat in vec3 glow;
+flat in vec3 bands[4];
 
 const float kRampTexels = 4.0;
 
@@ -106,10 +114,10 @@ float lightLevel(vec3 normal)
 void main()
 {
     float level = clamp(lightLevel(normalize(eyeNormal)), 0.0, 1.0);
-    // Sample texel centres: the ramp's wrap mode is the GL default (repeat),
-    // so a coordinate of exactly 1.0 would wrap to the darkest band.
     float band = min(floor(level * kRampTexels), kRampTexels - 1.0);
-    vec3 shade = texture1D(ramp, (band + 0.5) / kRampTexels).rgb;
+    // Chosen by comparisons: indexing the array by a computed band costs a
+    // software renderer more than the whole ramp lookup saves.
+    vec3 shade = band < 1.0 ? bands[0] : band < 2.0 ? bands[1] : band < 3.0 ? bands[2] : bands[3];
 
     vec4 base = gl_Color * texture2D(tex, gl_TexCoord[0].st);
     gl_FragColor = vec4(min(base.rgb * (shade + glow), vec3(1.0)), base.a);
