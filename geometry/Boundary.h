@@ -38,6 +38,9 @@ public:
     bool isOutlinePass() const { return outlinePass; }
     // The anchor corner (for moving pieces, the current position).
     SbVec3f getPosition() const { return points[0]; }
+    // How far a point is from the piece; it orders the drawing of the
+    // static pieces near to far. Here the distance to the anchor.
+    virtual float distanceTo(SbVec3f point) const { return (point - getPosition()).length(); }
 
 protected:
     // Unit edges from three corners: edge 0 = corner1 - corner0, edge 1 =

@@ -63,7 +63,7 @@ public:
     TileStrip wholeFace() const;
 
     // Distance from a point to the nearest point of the rectangle.
-    float distanceTo(SbVec3f point) const;
+    float distanceTo(SbVec3f point) const override;
 
     SbVec3f getNormal() const { return normal; }
     SbVec3f getEdge(int i) const { return edges[i]; }

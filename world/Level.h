@@ -3,7 +3,6 @@
 
 #include <Inventor/SbVec3f.h>
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 class Player;
@@ -123,10 +122,11 @@ protected:
     Player *player;
     Camera *camera;
     // The static boundaries' display lists, one a boundary in table order
-    // from staticList on, and this frame's order of drawing them.
+    // from staticList on, and this frame's distances from the eye and order
+    // of drawing them.
     unsigned int staticList;
     int staticListCount = 0;
-    std::vector<std::pair<float, unsigned int>> staticByDistance;
+    std::vector<float> staticDistance;
     std::vector<unsigned int> staticDrawOrder;
     unsigned int livesTexture;
     std::vector<unsigned int> textures;

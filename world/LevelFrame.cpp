@@ -10,7 +10,9 @@
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 
+#include <Inventor/SbMatrix.h>
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -112,16 +114,6 @@ void Level::drawEntities()
         entities[i]->draw();
 }
 
-namespace {
-// The eye in world coordinates, from a modelview matrix made of rotations
-// and translations (the camera's): -R^T t.
-SbVec3f eyeOf(const GLfloat m[16])
-{
-    return SbVec3f(-(m[0] * m[12] + m[1] * m[13] + m[2] * m[14]), -(m[4] * m[12] + m[5] * m[13] + m[6] * m[14]),
-                   -(m[8] * m[12] + m[9] * m[13] + m[10] * m[14]));
-}
-} // namespace
-
 // Near to far from the eye, by the nearest point of each face. The shading
 // is per pixel, and the software renderer skips the pixels of a face that
 // nearer faces already hide, so this order shades almost every pixel once;
@@ -129,20 +121,21 @@ SbVec3f eyeOf(const GLfloat m[16])
 // pixel. The old tiled drawing keeps the table order.
 void Level::orderStaticFaces()
 {
-    GLfloat modelview[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    const SbVec3f eye = eyeOf(modelview);
-    staticByDistance.clear();
-    for (size_t k = 0; k < staticBoundaries.size(); ++k) {
-        const auto *face = dynamic_cast<const Surface *>(staticBoundaries[k]);
-        staticByDistance.emplace_back(face ? face->distanceTo(eye) : 0.0f, unsigned(k));
-    }
-    if (Surface::getStaticDrawing() == Surface::StaticDrawing::Whole)
-        std::stable_sort(staticByDistance.begin(), staticByDistance.end(),
-                         [](const auto &a, const auto &b) { return a.first < b.first; });
-    staticDrawOrder.clear();
-    for (const auto &entry : staticByDistance)
-        staticDrawOrder.push_back(entry.second);
+    staticDrawOrder.resize(staticBoundaries.size());
+    std::iota(staticDrawOrder.begin(), staticDrawOrder.end(), 0u);
+    if (Surface::getStaticDrawing() != Surface::StaticDrawing::Whole)
+        return;
+
+    // The eye is where the inverse of the camera's view puts the origin.
+    SbMat view;
+    glGetFloatv(GL_MODELVIEW_MATRIX, &view[0][0]);
+    SbVec3f eye;
+    SbMatrix(view).inverse().multVecMatrix(SbVec3f(0.0f, 0.0f, 0.0f), eye);
+    staticDistance.resize(staticBoundaries.size());
+    for (size_t k = 0; k < staticBoundaries.size(); ++k)
+        staticDistance[k] = staticBoundaries[k]->distanceTo(eye);
+    std::stable_sort(staticDrawOrder.begin(), staticDrawOrder.end(),
+                     [&](unsigned a, unsigned b) { return staticDistance[a] < staticDistance[b]; });
 }
 
 void Level::drawScenery()
