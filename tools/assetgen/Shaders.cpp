@@ -35,13 +35,15 @@ const char *const kVertexShader = R"(#version 130
 // Toon shading, vertex stage: eye-space position and normal go on to the
 // fragment stage, which bands the light per pixel, with the light's terms
 // that do not vary over a primitive.
+const int kRampTexels = 4;
+
 out vec3 eyePosition;
 out vec3 eyeNormal;
 flat out vec4 torch;    // xyz: light 0's place in eye space (or its direction); w: 1 point light, 0 directional
 flat out vec3 falloff;  // constant, linear and quadratic attenuation of light 0
 flat out vec3 terms;    // light levels: global ambient, light 0's ambient share, light 0's diffuse strength
 flat out vec3 glow;     // the material's emission
-flat out vec3 bands[4]; // the colour ramp's four texels, dark to light
+flat out vec3 bands[kRampTexels]; // the colour ramp's texels, dark to light
 
 uniform sampler1D ramp; // unit 1: the colour ramp
 
@@ -66,8 +68,8 @@ void main()
     glow = gl_FrontMaterial.emission.rgb;
     // Texel centres: the ramp's wrap mode is the GL default (repeat), so a
     // coordinate of exactly 1.0 would wrap to the darkest band.
-    for (int band = 0; band < 4; ++band)
-        bands[band] = texture1DLod(ramp, (float(band) + 0.5) / 4.0, 0.0).rgb;
+    for (int band = 0; band < kRampTexels; ++band)
+        bands[band] = texture1DLod(ramp, (float(band) + 0.5) / float(kRampTexels), 0.0).rgb;
 
     gl_FrontColor = gl_Color;
     gl_TexCoord[0] = gl_MultiTexCoord0;
@@ -90,9 +92,8 @@ flat in vec4 torch;
 flat in vec3 falloff;
 flat in vec3 terms;
 flat in vec3 glow;
-flat in vec3 bands[4];
-
-const float kRampTexels = 4.0;
+const int kRampTexels = 4;
+flat in vec3 bands[kRampTexels];
 
 float attenuation(float distance)
 {
@@ -114,7 +115,7 @@ float lightLevel(vec3 normal)
 void main()
 {
     float level = clamp(lightLevel(normalize(eyeNormal)), 0.0, 1.0);
-    float band = min(floor(level * kRampTexels), kRampTexels - 1.0);
+    float band = min(floor(level * float(kRampTexels)), float(kRampTexels - 1));
     // Chosen by comparisons: indexing the array by a computed band costs a
     // software renderer more than the whole ramp lookup saves.
     vec3 shade = band < 1.0 ? bands[0] : band < 2.0 ? bands[1] : band < 3.0 ? bands[2] : bands[3];
