@@ -27,10 +27,10 @@ namespace {
 // and diffuse strength, the glow, the ramp's four colours) is the same for
 // every pixel of a primitive. Worked out per pixel it cost a quarter of a
 // software-rendered frame, so the vertex stage works it out once and hands
-// it on `flat`, unchanged. Only what varies over a face (the distance and
-// direction to the light, the normal) is computed per pixel. The picture is
-// the same to the bit as when the fragment stage read the light state and
-// the ramp itself.
+// it on `flat`, unchanged. So does the colour: the game sets one per
+// primitive, and interpolating a constant only added rounding. Only what
+// varies over a face (the distance and direction to the light, the normal)
+// is computed per pixel.
 const char *const kVertexShader = R"(#version 130
 // Toon shading, vertex stage: eye-space position and normal go on to the
 // fragment stage, which bands the light per pixel, with the light's terms
@@ -43,6 +43,7 @@ flat out vec4 torch;    // xyz: light 0's place in eye space (or its direction);
 flat out vec3 falloff;  // constant, linear and quadratic attenuation of light 0
 flat out vec3 terms;    // light levels: global ambient, light 0's ambient share, light 0's diffuse strength
 flat out vec3 glow;     // the material's emission
+flat out vec4 colour;   // the colour the game set: one per primitive
 flat out vec3 bands[kRampTexels]; // the colour ramp's texels, dark to light
 
 uniform sampler1D ramp; // unit 1: the colour ramp
@@ -71,7 +72,7 @@ void main()
     for (int band = 0; band < kRampTexels; ++band)
         bands[band] = texture1DLod(ramp, (float(band) + 0.5) / float(kRampTexels), 0.0).rgb;
 
-    gl_FrontColor = gl_Color;
+    colour = gl_Color;
     gl_TexCoord[0] = gl_MultiTexCoord0;
     gl_Position = ftransform();
 }
@@ -92,35 +93,30 @@ flat in vec4 torch;
 flat in vec3 falloff;
 flat in vec3 terms;
 flat in vec3 glow;
+flat in vec4 colour;
 const int kRampTexels = 4;
 flat in vec3 bands[kRampTexels];
 
-float attenuation(float distance)
-{
-    return 1.0 / max(falloff.x + falloff.y * distance + falloff.z * distance * distance, 0.0001);
-}
-
-float lightLevel(vec3 normal)
-{
-    vec3 toLight = torch.xyz;
-    float reach = 1.0;
-    if (torch.w != 0.0) {
-        toLight = torch.xyz - eyePosition;
-        reach = attenuation(length(toLight));
-    }
-    float facing = max(dot(normal, normalize(toLight)), 0.0);
-    return terms.x + reach * (terms.y + terms.z * facing);
-}
-
 void main()
 {
-    float level = clamp(lightLevel(normalize(eyeNormal)), 0.0, 1.0);
-    float band = min(floor(level * float(kRampTexels)), float(kRampTexels - 1));
-    // Chosen by comparisons: indexing the array by a computed band costs a
-    // software renderer more than the whole ramp lookup saves.
-    vec3 shade = band < 1.0 ? bands[0] : band < 2.0 ? bands[1] : band < 3.0 ? bands[2] : bands[3];
+    // The light level is ambient + lit / falloff, clamped to 0..1, and its
+    // band is how many of the thresholds 1/4, 2/4, 3/4 it reaches. It is
+    // compared, not worked out: level >= t exactly when
+    // (ambient - t) * falloff + lit >= 0, the falloff being positive. That
+    // saves the divisions, and the facing term takes one square root for
+    // both lengths; a software renderer pays most for those.
+    vec3 toLight = torch.w != 0.0 ? torch.xyz - eyePosition : torch.xyz;
+    float lightSquared = dot(toLight, toLight);
+    float facing = max(dot(eyeNormal, toLight), 0.0) * inversesqrt(dot(eyeNormal, eyeNormal) * lightSquared);
+    float fade = torch.w != 0.0
+        ? max(falloff.x + falloff.y * sqrt(lightSquared) + falloff.z * lightSquared, 0.0001) : 1.0;
+    float lit = terms.y + terms.z * facing;
+    const float kBandStep = 1.0 / float(kRampTexels);
+    vec3 shade = (terms.x - 3.0 * kBandStep) * fade + lit >= 0.0 ? bands[3]
+               : (terms.x - 2.0 * kBandStep) * fade + lit >= 0.0 ? bands[2]
+               : (terms.x - kBandStep) * fade + lit >= 0.0 ? bands[1] : bands[0];
 
-    vec4 base = gl_Color * texture2D(tex, gl_TexCoord[0].st);
+    vec4 base = colour * texture2D(tex, gl_TexCoord[0].st);
     gl_FragColor = vec4(min(base.rgb * (shade + glow), vec3(1.0)), base.a);
 }
 )";
