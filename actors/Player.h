@@ -79,4 +79,7 @@ private:
     float flickerDirection = 1.0f;
     bool visible = true;
     GLUquadric *torchQuadric = nullptr;
+    // The torch's shapes, recorded once (its two end disks are one).
+    enum TorchShape { kTorchDisk, kTorchCylinder, kTorchShapeCount };
+    ShapeLists torchShapes{kTorchShapeCount};
 };

@@ -51,16 +51,21 @@ void Player::drawTorchHand(bool posed)
 // Disk, shaft and disk of the torch along +z, with light 0 at its middle.
 void Player::drawTorch(float constantAttenuation, float fadeAttenuation)
 {
+    const auto torchDisk = [this] {
+        torchShapes.draw(kTorchDisk, [this] { gluDisk(torchQuadric, 0.0, kTorchRadius, kSlices, kDiskRings); });
+    };
     setColor(kTorchBrown[0], kTorchBrown[1], kTorchBrown[2]);
     glPushMatrix();
     glRotatef(180.0f, 1.0f, 0.0f, 0.0f);
-    gluDisk(torchQuadric, 0.0, kTorchRadius, kSlices, kDiskRings);
+    torchDisk();
     glPopMatrix();
-    gluCylinder(torchQuadric, kTorchRadius, kTorchRadius, kTorchLength, kSlices, kSlices);
+    torchShapes.draw(kTorchCylinder, [this] {
+        gluCylinder(torchQuadric, kTorchRadius, kTorchRadius, kTorchLength, kSlices, kSlices);
+    });
     glTranslatef(0.0f, 0.0f, kTorchLength / 2.0f);
     placeLight(constantAttenuation, fadeAttenuation);
     glTranslatef(0.0f, 0.0f, kTorchLength / 2.0f);
-    gluDisk(torchQuadric, 0.0, kTorchRadius, kSlices, kDiskRings);
+    torchDisk();
 }
 
 // Light 0 at the origin of the current frame. The level's torch fades with

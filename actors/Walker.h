@@ -1,6 +1,7 @@
 #pragma once
 #include "actors/Entity.h"
 #include "actors/Sound.h"
+#include "render/ShapeLists.h"
 
 struct GLUquadric;
 
@@ -162,6 +163,9 @@ protected:
     GLUquadric *headQuadric = nullptr;
     GLUquadric *bodyQuadric = nullptr;
     GLUquadric *handQuadric = nullptr;
+    // The quadrics' shapes, recorded once (the two body disks are one).
+    enum Shape { kBodyDisk, kBodyCylinder, kHandSphere, kHeadSphere, kShapeCount };
+    ShapeLists shapes{kShapeCount};
 
 private:
     void land();

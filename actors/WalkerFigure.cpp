@@ -209,17 +209,20 @@ void Walker::drawLeg()
 // Leaves the matrix at the top of the body, kBodyHeight above the hips.
 void Walker::drawBody()
 {
+    const auto bodyDisk = [this] {
+        shapes.draw(kBodyDisk, [this] { gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kDiskRings); });
+    };
     setColor(kBodyBottomGreen[0], kBodyBottomGreen[1], kBodyBottomGreen[2]);
     glPushMatrix();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f); // disk faces down
-    gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kDiskRings);
+    bodyDisk();
     glPopMatrix();
 
     glTranslatef(0.0f, kBodyHeight, 0.0f);
     setColor(kBodyTopGreen[0], kBodyTopGreen[1], kBodyTopGreen[2]);
     glPushMatrix();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // disk faces up
-    gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kDiskRings);
+    bodyDisk();
     glPopMatrix();
 
     setColor(1.0f, 1.0f, 1.0f);
@@ -228,7 +231,9 @@ void Walker::drawBody()
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glPushMatrix();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f); // from the top down to the hips
-    gluCylinder(bodyQuadric, kBodyRadius, kBodyRadius, kBodyHeight, kBodySlices, kBodySlices);
+    shapes.draw(kBodyCylinder, [this] {
+        gluCylinder(bodyQuadric, kBodyRadius, kBodyRadius, kBodyHeight, kBodySlices, kBodySlices);
+    });
     glPopMatrix();
     endTexture();
 }
@@ -245,7 +250,7 @@ void Walker::drawArm(Limbs mode, float angle)
     line(0.0f, 0.0f, 0.0f, 0.0f, -0.25f, -0.05f);
     setLineWidth(1.0f);
     glTranslatef(0.0f, -0.3f, -0.05f);
-    gluSphere(handQuadric, kHandRadius, kBodySlices, kBodySlices);
+    shapes.draw(kHandSphere, [this] { gluSphere(handQuadric, kHandRadius, kBodySlices, kBodySlices); });
 }
 
 void Walker::drawPlainArms(Limbs mode, float angle, bool upsideDown)
@@ -285,6 +290,6 @@ void Walker::drawHead(unsigned int texture, float turn)
         glRotatef(turn, 0.0f, 0.0f, 1.0f);
     setColor(1.0f, 1.0f, 1.0f);
     beginTexture(texture);
-    gluSphere(headQuadric, kHeadRadius, kHeadSlices, kHeadSlices);
+    shapes.draw(kHeadSphere, [this] { gluSphere(headQuadric, kHeadRadius, kHeadSlices, kHeadSlices); });
     endTexture();
 }
