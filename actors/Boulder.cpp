@@ -113,7 +113,7 @@ void Boulder::draw()
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     }
     glFrontFace(GL_CCW);
-    gluSphere(quadric, radius, kSlices, kStacks);
+    ball.draw(0, [this] { gluSphere(quadric, radius, kSlices, kStacks); });
     glBindTexture(GL_TEXTURE_2D, clearTexture);
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();

@@ -1,5 +1,6 @@
 #pragma once
 #include "actors/Entity.h"
+#include "render/ShapeLists.h"
 
 struct GLUquadric;
 
@@ -44,7 +45,8 @@ public:
 
 private:
     unsigned int clearTexture = 0;
-    float radius;
+    float radius; // fixed for the ball's life: its sphere is recorded once
+    ShapeLists ball{1};
     SbVec3f velocity{0.0f, 0.0f, 0.0f};
     SbVec3f gravity;
     // Normal of the face last reported by collidesWithQuad.
