@@ -25,6 +25,7 @@
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "app/ProcessExit.h"
 #include "app/Startup.h"
 #include "app/WarningBox.h"
 #include "app/WorldProxy.h"
@@ -262,9 +263,8 @@ void benchmark(int index, World *world, const Options &options, WorldProxy &prox
     if (against)
         timeAgainst(*world, options, *against);
 }
-} // namespace
 
-int main(int argc, char **argv)
+int run(int argc, char **argv)
 {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     Options options;
@@ -312,6 +312,15 @@ int main(int argc, char **argv)
         benchmark(index, game.worlds[size_t(index)], options, *game.proxy, against.get());
     }
     std::printf("load average at the end: %s\n", loadAverage().c_str());
-    closeAudio();
     return 0;
+}
+} // namespace
+
+// The test run starts it too, so it leaves past the libraries' exit-time
+// teardown, as the game and the playtest driver do.
+int main(int argc, char **argv)
+{
+    const int status = run(argc, argv);
+    closeAudio(); // on every path, the refusals too
+    leaveProcess(status);
 }
