@@ -64,6 +64,13 @@ must_be_named() { # file kind
   esac
 }
 
+# What a failed run said: a sanitizer's report and the top of its stack, or
+# else the end of its standard error (an abort or a crash says little, and
+# the scratch folder goes with its run).
+failure_lines() { # err-file
+  grep -m5 -E 'ERROR|runtime error|#[0-3] ' "$1" || tail -n 12 "$1"
+}
+
 check_one() { # file kind
   local file=$1 kind=$2 name
   name=$(echo "$file-$kind" | tr '/' '_')
@@ -78,8 +85,7 @@ check_one() { # file kind
     problem="not named on standard error"
   fi
   if [ -n "$problem" ]; then
-    { echo "FAIL $file $kind: $problem"; grep -m5 -E 'ERROR|runtime error|#[0-3] ' "$work/$name.err" | sed 's/^/    /'; } \
-      >"$work/verdict-$name"
+    { echo "FAIL $file $kind: $problem"; failure_lines "$work/$name.err" | sed 's/^/    /'; } >"$work/verdict-$name"
   else
     echo "ok   $file $kind: $(grep -F "$file: " "$work/$name.err" | head -1)" >"$work/verdict-$name"
   fi
