@@ -231,11 +231,8 @@ void benchmark(int index, World *world, const Options &options, WorldProxy &prox
     const double initializeMs = msSince(switchStart);
     auto *level = dynamic_cast<Level *>(world);
 
-    for (int i = 0; i < kWarmUpFrames; ++i) {
-        GameRegistry::setLives(kLivesAtStart);
-        world->display();
-    }
-    glFinish();
+    for (int i = 0; i < kWarmUpFrames; ++i)
+        wholeFrameMs(*world);
 
     PhaseTimer phases;
     if (level)
