@@ -43,4 +43,19 @@ void OffscreenTarget::makeCurrent()
     framebuffer->bind();
 }
 
-QImage OffscreenTarget::grab() const { return framebuffer->toImage(); }
+// The framebuffer's alpha is left as the drawing made it (the clear colour's
+// 0, a smooth line's coverage) and a window ignores it; a picture saved
+// with it would show those pixels blended into whatever the viewer puts
+// behind. The colour channels are taken as they are, never unpremultiplied.
+QImage OffscreenTarget::grab() const
+{
+    QImage image = framebuffer->toImage();
+    switch (image.format()) {
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied: image.reinterpretAsFormat(QImage::Format_RGB32); break;
+    case QImage::Format_RGBA8888:
+    case QImage::Format_RGBA8888_Premultiplied: image.reinterpretAsFormat(QImage::Format_RGBX8888); break;
+    default: break;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}

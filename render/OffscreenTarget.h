@@ -23,7 +23,8 @@ public:
     // viewport to it.
     void resize(int width, int height);
     void makeCurrent();
-    // The framebuffer's content, top row first.
+    // The framebuffer's colours, top row first, opaque as a window shows
+    // them.
     QImage grab() const;
 
 private:
