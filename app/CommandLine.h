@@ -5,7 +5,7 @@
 // The game's command line:
 //
 //   torchhero [--nickname NAME] [--fullscreen] [--size WxH] [--data DIR]
-//             [--record FILE | --replay FILE] [--trace FILE]
+//             [--record FILE | --replay FILE] [--trace FILE] [--outlines smooth|fast]
 //   torchhero --help | --version
 struct CommandLine {
     enum Action { Play, ShowHelp, ShowVersion, Refuse };
@@ -23,6 +23,7 @@ struct CommandLine {
     std::string recordFile;
     std::string replayFile;
     std::string traceFile;
+    bool fastOutlines = false; // --outlines fast
 };
 
 // Largest window or picture side --size accepts, in pixels.

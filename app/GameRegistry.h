@@ -60,11 +60,12 @@ public:
     static size_t textureCount();
 
     // GL state of the black outline pass; neither needs an instance. The
-    // game draws its outlines as aliased lines; the smooth lines it drew
-    // before stay selectable so that the picture test and the benchmark
-    // can compare the two. A process-wide setting, read by beginOutline.
-    enum class OutlineLines { Aliased, Smooth };
+    // outlines are smooth lines by default; the fast ones (aliased, one
+    // pixel wider) cost about half as much on a software renderer. A
+    // process-wide setting, read by beginOutline.
+    enum class OutlineLines { Smooth, Fast };
     static void setOutlineLines(OutlineLines lines);
+    static OutlineLines getOutlineLines();
     static void beginOutline();
     static void endOutline();
 

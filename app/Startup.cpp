@@ -178,6 +178,8 @@ int runGame(int argc, char **argv)
     if (session.isReplaying() && replayScratch.isValid())
         keepTableApart(replayScratch);
 
+    GameRegistry::setOutlineLines(options.fastOutlines ? GameRegistry::OutlineLines::Fast
+                                                       : GameRegistry::OutlineLines::Smooth);
     GameObjects game = createGameObjects();
     if (session.isReplaying() && !startWhereTheReplayDid(session, game))
         return refuse(options.replayFile + ": no world " + session.replayedScript().header("world"));

@@ -8,12 +8,13 @@ namespace {
 // renderer it costs about half as much, since a smooth line goes through a
 // coverage stage of its own; the figures' outlines are thousands of lines.
 constexpr float kSmoothWidth = 3.0f;
-constexpr float kAliasedWidth = 4.0f;
+constexpr float kFastWidth = 4.0f;
 
-GameRegistry::OutlineLines outlineLines = GameRegistry::OutlineLines::Aliased;
+GameRegistry::OutlineLines outlineLines = GameRegistry::OutlineLines::Smooth;
 } // namespace
 
 void GameRegistry::setOutlineLines(OutlineLines lines) { outlineLines = lines; }
+GameRegistry::OutlineLines GameRegistry::getOutlineLines() { return outlineLines; }
 
 // The outline pass draws back faces again as thick black lines; front faces
 // are culled so that only silhouettes and creases remain visible.
@@ -27,7 +28,7 @@ void GameRegistry::beginOutline()
         glEnable(GL_LINE_SMOOTH);
         glLineWidth(kSmoothWidth);
     } else {
-        glLineWidth(kAliasedWidth);
+        glLineWidth(kFastWidth);
     }
     glDepthFunc(GL_LEQUAL);
     glColor4f(0.0f, 0.0f, 0.0f, 1.0f);

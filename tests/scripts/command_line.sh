@@ -28,6 +28,7 @@ expect_refusal "unknown option" "Unknown option 'speed'" --speed 3
 expect_refusal "size without x" "bad window size '800'" --size 800
 expect_refusal "size of zero" "bad window size '0x600'" --size 0x600
 expect_refusal "size too large" "bad window size '9000x600'" --size 9000x600
+expect_refusal "unknown outline style" "bad outline style 'thin': expected smooth or fast" --outlines thin
 expect_refusal "stray argument" "unexpected argument 'Level01'" Level01
 expect_refusal "record and replay" "--record and --replay cannot be used together" --record a --replay b
 expect_refusal "data without game files" "no game files in $work/empty" --data "$work/empty"
@@ -38,7 +39,7 @@ out=$("$GAME_BINARY" --version 2>&1); status=$?
 [ "$status" -eq 0 ] && [[ "$out" =~ ^torchhero\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version: $status $out"
 out=$("$GAME_BINARY" --help 2>&1); status=$?
 [ "$status" -eq 0 ] || fail "--help: exit $status"
-for option in --nickname --fullscreen --size --data --record --replay --trace; do
+for option in --nickname --fullscreen --size --data --record --replay --trace --outlines; do
   [[ "$out" == *"$option"* ]] || fail "--help does not mention $option"
 done
 echo "command line: $failures failed"

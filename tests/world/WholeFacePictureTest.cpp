@@ -1,9 +1,9 @@
 // The cheaper drawing gives the picture of the old one: the start view of
 // every world of the game's list, drawn through the real frame the old way
 // (static faces in unit tiles, the light worked out per pixel by the
-// reference shader pair in reference-look/, smooth outlines) and the game's
-// way (one quad a face, the game's own shader pair, aliased outlines),
-// compared pixel by pixel. Depth and texture coordinates are interpolated
+// reference shader pair in reference-look/) and the game's way (one quad a
+// face, the game's own shader pair), compared pixel by pixel; and the
+// game's fast outlines (aliased, a pixel wider) against its smooth ones. Depth and texture coordinates are interpolated
 // over other triangles and the outlines are rasterised by other rules, so
 // an outline or the edge of a light band may move by a pixel and a sample
 // exactly on a tile seam may change; no area may, and a changed pixel away
@@ -186,9 +186,11 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
         level->display(); // the first frame of the run builds the shader
 
         const QImage old = drawWith(*level, {Surface::StaticDrawing::Tiled, &reference, Lines::Smooth});
-        const QImage whole = drawWith(*level, {Surface::StaticDrawing::Whole, game.comicStyle.get(), Lines::Aliased});
+        const QImage whole = drawWith(*level, {Surface::StaticDrawing::Whole, game.comicStyle.get(), Lines::Smooth});
+        const QImage fast = drawWith(*level, {Surface::StaticDrawing::Whole, game.comicStyle.get(), Lines::Fast});
         old.save(dir + QString("/start-%1-old.png").arg(i));
         whole.save(dir + QString("/start-%1-new.png").arg(i));
+        fast.save(dir + QString("/start-%1-fast-outlines.png").arg(i));
 
         const Comparison c = compare(old, whole);
         c.map.save(dir + QString("/start-%1-difference.png").arg(i));
@@ -199,6 +201,14 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
         EXPECT_LT(share, kMostChangedShare);
         EXPECT_EQ(c.inAreas, 0);
         EXPECT_EQ(c.unexplained, 0) << "changed pixels that no outline or moved band edge explains";
+        // The fast lines cover the smooth lines' pixels, give or take one
+        // along their edges, and change nothing else.
+        const Comparison lines = compare(whole, fast);
+        std::printf("  fast outlines: %.3f %% of the pixels changed, %d away from the outlines\n",
+                    100.0 * lines.changed / (kShotWidth * kShotHeight), lines.offOutlines);
+        EXPECT_LT(double(lines.changed) / (kShotWidth * kShotHeight), kMostChangedShare);
+        EXPECT_EQ(lines.inAreas, 0);
+        EXPECT_EQ(lines.offOutlines, 0);
         const Census scene = census(whole, QRect(0, 0, kShotWidth, kShotHeight - 120));
         EXPECT_GT(scene.colours.size(), 200u) << "textured faces show many colours";
         EXPECT_GT(scene.black, scene.pixels / 200) << "black outlines";
@@ -210,5 +220,5 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
         }
     }
     Surface::setStaticDrawing(Surface::StaticDrawing::Whole);
-    GameRegistry::setOutlineLines(Lines::Aliased);
+    GameRegistry::setOutlineLines(Lines::Smooth);
 }

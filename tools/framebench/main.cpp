@@ -12,12 +12,14 @@
 //     (waiting between phases splits the renderer's work and costs time).
 // Run it from the run directory, under Xvfb.
 //
-//   framebench [--frames N] [--size WxH] [--old] [--against DIR] [world index...]
+//   framebench [--frames N] [--size WxH] [--old] [--outlines smooth|fast] [--against DIR]
+//              [world index...]
 //
 // Defaults: 300 frames of each kind, 1024 x 768, every world. --old draws
-// as the game did before: static faces in unit tiles and smooth outlines.
+// as the game did before: static faces in unit tiles.
 // Run it in a copy of the run directory holding the old shader pair
 // (tests/world/reference-look) to time the old drawing whole.
+// --outlines fast times the game's fast outlines instead of its smooth ones.
 // --against DIR times the shader pair in DIR (comic.vs, comic.fs) against
 // the game's, frame by frame in turn: on a shared machine the mean of one
 // run drifts by some 15 % from the next, which hides a change of a few per
@@ -73,6 +75,7 @@ struct Options {
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     bool old = false;
+    bool fastOutlines = false;
     std::string against; // a directory with another shader pair, or empty
     std::vector<int> worlds;
 };
@@ -87,6 +90,12 @@ bool parseOptions(int argc, char **argv, Options &options)
                 return false;
         } else if (!std::strcmp(argv[i], "--old"))
             options.old = true;
+        else if (!std::strcmp(argv[i], "--outlines") && i + 1 < argc) {
+            const std::string style = argv[++i];
+            if (style != "smooth" && style != "fast")
+                return false;
+            options.fastOutlines = style == "fast";
+        }
         else if (!std::strcmp(argv[i], "--against") && i + 1 < argc)
             options.against = argv[++i];
         else if (argv[i][0] != '-')
@@ -266,7 +275,8 @@ int run(int argc, char **argv)
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: framebench [--frames N] [--size WxH] [--old] [--against DIR] [world index...]\n");
+        std::fprintf(stderr, "usage: framebench [--frames N] [--size WxH] [--old] [--outlines smooth|fast] "
+                             "[--against DIR] [world index...]\n");
         return 2;
     }
     // A benchmark never waits on a warning box: warnings go to standard error.
@@ -277,10 +287,10 @@ int run(int argc, char **argv)
     initBitmapFont();
     GameRegistry::setNickname("bench");
     GameRegistry::setPlayTime(QTime(0, 0, 0));
-    if (options.old) {
+    if (options.old)
         Surface::setStaticDrawing(Surface::StaticDrawing::Tiled);
-        GameRegistry::setOutlineLines(GameRegistry::OutlineLines::Smooth);
-    }
+    if (options.fastOutlines)
+        GameRegistry::setOutlineLines(GameRegistry::OutlineLines::Fast);
 
     OffscreenTarget target;
     if (!target.create(options.width, options.height)) {
