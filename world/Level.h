@@ -123,8 +123,9 @@ protected:
     Camera *camera;
     // The static boundaries' display lists, one a boundary in table order
     // from staticList on, and this frame's distances from the eye and order
-    // of drawing them.
+    // of drawing them. The exit cubes lead the table and are drawn first.
     unsigned int staticList;
+    size_t endCubeCount = 0;
     int staticListCount = 0;
     std::vector<float> staticDistance;
     std::vector<unsigned int> staticDrawOrder;

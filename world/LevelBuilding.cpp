@@ -176,6 +176,7 @@ void Level::setStartPosition(SbVec3f position)
 
 void Level::finishLevel()
 {
+    endCubeCount = staticBoundaries.size(); // only exit cubes are there yet
     for (Quadrat *quadrat : quadrats)
         for (Surface *face : quadrat->faces)
             staticBoundaries.push_back(face);

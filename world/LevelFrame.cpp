@@ -114,8 +114,11 @@ void Level::drawEntities()
         entities[i]->draw();
 }
 
-// Near to far from the eye, by the nearest point of each face. The shading
-// is per pixel, and the software renderer skips the pixels of a face that
+// The exit cubes first, as the table orders them: the translucent pane
+// blends with what was drawn before it, and drawn first it shows the clear
+// colour behind it from every side, as it always has. Then the rest near
+// to far from the eye, by the nearest point of each face. The shading is
+// per pixel, and the software renderer skips the pixels of a face that
 // nearer faces already hide, so this order shades almost every pixel once;
 // in the order of the level's table some start views shaded 1.4 pixels per
 // pixel. The old tiled drawing keeps the table order.
@@ -132,9 +135,10 @@ void Level::orderStaticFaces()
     SbVec3f eye;
     SbMatrix(view).inverse().multVecMatrix(SbVec3f(0.0f, 0.0f, 0.0f), eye);
     staticDistance.resize(staticBoundaries.size());
-    for (size_t k = 0; k < staticBoundaries.size(); ++k)
+    for (size_t k = endCubeCount; k < staticBoundaries.size(); ++k)
         staticDistance[k] = staticBoundaries[k]->distanceTo(eye);
-    std::stable_sort(staticDrawOrder.begin(), staticDrawOrder.end(),
+    const size_t firstSorted = std::min(endCubeCount, staticDrawOrder.size());
+    std::stable_sort(staticDrawOrder.begin() + std::ptrdiff_t(firstSorted), staticDrawOrder.end(),
                      [&](unsigned a, unsigned b) { return staticDistance[a] < staticDistance[b]; });
 }
 
