@@ -68,6 +68,10 @@ public:
     static OutlineLines getOutlineLines();
     static void beginOutline();
     static void endOutline();
+    // Inside the outline pass, around the static and moving geometry: pulls
+    // its lines towards the viewer by a bounded polygon offset.
+    static void beginFlatOutlines();
+    static void endFlatOutlines();
 
 private:
     static GameRegistry *instance;

@@ -16,10 +16,6 @@
 #include <vector>
 
 namespace {
-// Pulls the outline of flat geometry towards the viewer so that the black
-// lines win the depth test against the faces they border.
-constexpr float kOutlineOffsetFactor = -0.1f;
-constexpr float kOutlineOffsetUnits = -1.0f;
 // Each actor is drawn once in the shaded pass and once in the outline pass.
 constexpr int kActorDrawsPerFrame = 2;
 } // namespace
@@ -81,10 +77,9 @@ void Level::drawOutlinePass()
     GameRegistry::beginOutline();
     beginOutlinePass();
     drawEntities();
-    glEnable(GL_POLYGON_OFFSET_LINE);
-    glPolygonOffset(kOutlineOffsetFactor, kOutlineOffsetUnits);
+    GameRegistry::beginFlatOutlines();
     drawBoundaries();
-    glDisable(GL_POLYGON_OFFSET_LINE);
+    GameRegistry::endFlatOutlines();
     drawParticles();
     endOutlinePass();
     GameRegistry::endOutline();

@@ -7,13 +7,24 @@
 // whichever side it is seen. Its pixels are where the pane drawn over the
 // figures alone is the nearest surface in the whole scene too.
 //
+// No scenery outline across a figure: a face seen nearly edge-on behind a
+// figure has a huge depth slope, and the pull towards the viewer that lets
+// the scenery's black lines win against the faces they border must not
+// put its edge in front of the figure. A scenery line lies over a figure
+// where the picture changes when the scenery's outlines are drawn on top
+// of the figures' and the pixel is one where a figure is the nearest
+// surface. Along a figure's silhouette the scenery's lines meet the
+// figure's own, so the figure's pixels are taken without the rim that a
+// line's width covers.
 #include "app/GameRegistry.h"
 #include "app/InputScript.h"
 #include "app/ScriptPlayer.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
+#include "actors/Entity.h"
 #include "geometry/Boundary.h"
 #include "geometry/EndCube.h"
+#include "geometry/MovingBoundary.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "support/Files.h"
@@ -29,6 +40,8 @@ namespace {
 constexpr int kShotWidth = 1024;
 constexpr int kShotHeight = 768;
 constexpr size_t kPixels = size_t(kShotWidth) * kShotHeight;
+// Pixels of a figure's rim left out: the widest outline is 4 pixels wide.
+constexpr int kRimPixels = 3;
 
 struct View {
     const char *script;
@@ -36,8 +49,10 @@ struct View {
     const char *what;
 };
 
-// Depth maps run bottom row first, pictures top row first.
+// Depth maps run bottom row first, pictures top row first; a Pixels holds
+// one flag a pixel in the pictures' order.
 using DepthMap = std::vector<float>;
+using Pixels = std::vector<bool>;
 
 DepthMap readDepth()
 {
@@ -104,6 +119,12 @@ DepthMap figureDepth(Level &level)
     return readDepth();
 }
 
+template <class Pieces> void setOutlineFlags(const Pieces &pieces, bool on)
+{
+    for (auto *piece : pieces)
+        on ? piece->enableOutline() : piece->disableOutline();
+}
+
 struct PaneCheck {
     int panePixels = 0;
     int showingScenery = 0;
@@ -139,6 +160,66 @@ PaneCheck checkExitPane(Level &level, const View &view)
     return check;
 }
 
+// Pixels where a figure is the nearest surface, its rim left out.
+Pixels figureInsides(const DepthMap &figures, const DepthMap &scene)
+{
+    const auto nearest = [&](int x, int y) {
+        const size_t d = depthIndex(x, y);
+        return figures[d] < 1.0f && figures[d] == scene[d];
+    };
+    Pixels inside(kPixels, false);
+    for (int y = kRimPixels; y < kShotHeight - kRimPixels; ++y)
+        for (int x = kRimPixels; x < kShotWidth - kRimPixels; ++x) {
+            bool all = true;
+            for (int dy = -kRimPixels; dy <= kRimPixels && all; ++dy)
+                for (int dx = -kRimPixels; dx <= kRimPixels && all; ++dx)
+                    all = nearest(x + dx, y + dy);
+            inside[size_t(y) * kShotWidth + size_t(x)] = all;
+        }
+    return inside;
+}
+
+struct LineCheck {
+    int figurePixels = 0;
+    int linePixels = 0;
+    int linesOverFigures = 0;
+};
+
+// The outline pass in two halves: the figures' lines, then the scenery's.
+LineCheck checkSceneryLines(Level &level, const View &view)
+{
+    const DepthMap figures = figureDepth(level);
+    level.beginShadedPass();
+    level.drawShadedPass();
+    const Pixels inside = figureInsides(figures, readDepth());
+
+    GameRegistry::beginOutline();
+    setOutlineFlags(level.getEntities(), true);
+    level.drawEntities();
+    setOutlineFlags(level.getEntities(), false);
+    const QImage figureLines = grabPicture();
+    setOutlineFlags(level.getStaticBoundaries(), true);
+    setOutlineFlags(level.getMovingBoundaries(), true);
+    GameRegistry::beginFlatOutlines();
+    level.drawBoundaries();
+    GameRegistry::endFlatOutlines();
+    setOutlineFlags(level.getStaticBoundaries(), false);
+    setOutlineFlags(level.getMovingBoundaries(), false);
+    GameRegistry::endOutline();
+    const QImage picture = grabPicture();
+    saveShot(picture, "grazing", view);
+
+    LineCheck check;
+    for (int y = 0; y < kShotHeight; ++y)
+        for (int x = 0; x < kShotWidth; ++x) {
+            const bool line = picture.pixel(x, y) != figureLines.pixel(x, y);
+            const bool figure = inside[size_t(y) * kShotWidth + size_t(x)];
+            check.figurePixels += figure;
+            check.linePixels += line;
+            check.linesOverFigures += figure && line;
+        }
+    return check;
+}
 } // namespace
 
 using PlayedViewPicture = GlContextTest;
@@ -159,5 +240,25 @@ TEST_F(PlayedViewPicture, TheExitPaneShowsNoSceneryThroughIt)
                     c.panePixels, c.showingScenery);
         EXPECT_GT(c.panePixels, 5000) << "the pane in the picture";
         EXPECT_EQ(c.showingScenery, 0);
+    }
+}
+
+TEST_F(PlayedViewPicture, NoSceneryLineIsDrawnAcrossAFigure)
+{
+    const View views[] = {
+        {"level08_finish.play", 600, "the top of a low wall at eye height behind the hero"},
+        {"level08_plate.play", 200, "the top of the plate's fence behind the hero, two Vavodi beside"},
+    };
+    resizeFramebuffer(kShotWidth, kShotHeight);
+    for (const View &view : views) {
+        SCOPED_TRACE(std::string(view.script) + ", step " + std::to_string(view.steps) + ": " + view.what);
+        PlayedView played(view);
+        ASSERT_NE(played.level, nullptr);
+        const LineCheck c = checkSceneryLines(*played.level, view);
+        std::printf("%s step %ld: %d figure pixels, %d scenery line pixels, %d of them over a figure\n",
+                    view.script, view.steps, c.figurePixels, c.linePixels, c.linesOverFigures);
+        EXPECT_GT(c.figurePixels, 5000) << "the hero in the picture";
+        EXPECT_GT(c.linePixels, 1000) << "the scenery's outlines drawn";
+        EXPECT_EQ(c.linesOverFigures, 0);
     }
 }
