@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWheelEvent>
+#include <cstdlib>
 #include <ctime>
 
 QtFenster::QtFenster(WorldProxy *worldProxy, QWidget *parent)
@@ -185,13 +186,18 @@ void QtFenster::mouseMoveEvent(QMouseEvent *event)
     QCursor::setPos(centreX, centreY);
 }
 
+// The one delta the world takes, as the wheel events of old gave it: the
+// vertical turn, or the horizontal one when it is the larger (a tilt wheel,
+// a touchpad swiped sideways), so that any scroll zooms.
 void QtFenster::wheelEvent(QWheelEvent *event)
 {
     if (replaying())
         return;
+    const QPoint angle = event->angleDelta();
+    const int delta = std::abs(angle.x()) > std::abs(angle.y()) ? angle.x() : angle.y();
     if (InputRecorder *recording = recorder())
-        recording->wheelTurned(session->stepsRun(), event->angleDelta().y());
-    proxy->wheelTurned(event->angleDelta().y());
+        recording->wheelTurned(session->stepsRun(), delta);
+    proxy->wheelTurned(delta);
 }
 
 QtFenster *openGameWindow(WorldProxy *proxy, const GameWindowSetup &setup)

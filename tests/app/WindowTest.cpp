@@ -138,12 +138,16 @@ TEST_F(GameWindowTest, WindowKeysAreHandledOnPressOtherKeysButtonsAndTheWheelRea
 
     QTest::mousePress(window, Qt::LeftButton);
     QTest::mouseRelease(window, Qt::RightButton);
-    QWheelEvent wheel(QPointF(10, 10), window->mapToGlobal(QPointF(10, 10)), QPoint(),
-                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(window, &wheel);
+    // The wheel's larger turn, the vertical one on a tie.
+    for (QPoint angle : {QPoint(0, -120), QPoint(90, 0), QPoint(-60, 45), QPoint(30, -50), QPoint(15, 15)}) {
+        QWheelEvent wheel(QPointF(10, 10), window->mapToGlobal(QPointF(10, 10)), QPoint(), angle, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window, &wheel);
+    }
     EXPECT_EQ(world.count("mouseButton 1 1"), 1);
     EXPECT_EQ(world.count("mouseButton 2 0"), 1);
-    EXPECT_EQ(world.count("wheelTurned -120"), 1);
+    for (int delta : {-120, 90, -60, -50, 15})
+        EXPECT_EQ(world.count("wheelTurned " + std::to_string(delta)), 1) << delta;
 }
 
 TEST_F(GameWindowTest, MouseMovesAreReportedAgainstTheCentreAndRecentred)
