@@ -25,7 +25,17 @@ expected=$'HIGH SCORES\n#      Time         Name\n1      0:05:00      Ann\n2    
 [ "$(cat HighScore.hs)" = "$expected" ] || fail "unexpected table:"$'\n'"$(cat HighScore.hs)"
 [ "$(ls -A | grep -c HighScore)" -eq 1 ] || fail "files left beside the table: $(ls -A)"
 
+# A script's world and frames headers stand for --world and --frames, which
+# win when given.
+printf '# world: 9\n# frames: 7\n' >"$work/headed.play"
+"$driver" "$work/headed.play" >"$work/trace" 2>/dev/null || fail "the driver failed on a script with headers"
+grep -qx 'frame 0: world 9' "$work/trace" || fail "the world header was not taken: $(cat "$work/trace")"
+grep -q '^summary: world 9 .* frames 7$' "$work/trace" || fail "the frames header was not taken: $(cat "$work/trace")"
+"$driver" --world 7 --frames 3 "$work/headed.play" >"$work/trace" 2>/dev/null || fail "the driver failed with options"
+grep -q '^summary: world 7 .* frames 3$' "$work/trace" || fail "the options did not win over the headers"
+
 printf '0 key down W\n3 key down Q\n' >"$work/bad.play"
+printf '# frames: 12x\n' >"$work/badheader.play"
 # refused NAME EXPECTED-TEXT ARGUMENT...
 refused() {
   local name=$1 expected=$2 out status
@@ -37,6 +47,7 @@ refused() {
 }
 refused "malformed play time" "bad play time" --play-time 5:30 "$work/idle.play"
 refused "bad script line" "line 2: unknown key name" "$work/bad.play"
+refused "bad frames header" "bad '# frames:' header '12x'" "$work/badheader.play"
 [ "$(cat HighScore.hs)" = "$expected" ] || fail "a refused run changed the table"
 
 [ "$(cksum <"$GAME_RUN_DIR/HighScore.hs" 2>&1)" = "$real_before" ] || fail "the real run directory's table changed"

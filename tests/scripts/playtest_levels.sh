@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays every input script in tests/levels through the playtest driver and
-# checks the trace against the expectations written in the script's header:
+# checks the trace against the expectations written in the script's header.
+# The driver itself takes the first two:
 #
 #   # world: N              first world (index in the world list)
 #   # frames: N             how many frames to run
@@ -29,11 +30,8 @@ play() {
   rm -rf "$2" && cp -r "$GAME_RUN_DIR" "$2"
   # Whatever the run directory's table holds, a script starts from an empty one.
   printf 'HIGH SCORES\n#      Time         Name' >"$2/HighScore.hs"
-  local world frames
-  world=$(header world "$1" | head -1)
-  frames=$(header frames "$1" | head -1)
   # shellcheck disable=SC2046 # the options header is a list of words
-  (cd "$2" && "$driver" --world "${world:-0}" --frames "${frames:-3000}" $(header options "$1") "${@:3}" "$1" 2>"$2.stderr") |
+  (cd "$2" && "$driver" $(header options "$1") "${@:3}" "$1" 2>"$2.stderr") |
     grep -E '^(frame|summary)' >"$2.trace"
   local status=${PIPESTATUS[0]}
   if [ "$status" -ne 0 ]; then

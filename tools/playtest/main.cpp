@@ -5,6 +5,11 @@
 //            [--play-time h:mm:ss] [--all-worlds] SCRIPT
 //   playtest [--world N] [--frames N] [--all-worlds] --random SEED
 //
+// A script's own "# world:" and "# frames:" headers (a recording has both)
+// stand for --world and --frames when those are not given, so that
+// `playtest run.play` replays a recorded run as it was played; without
+// either, the run starts in Level01 and lasts 3000 frames.
+//
 // --positions N adds a line with the hero's position and state (and each
 // Didud's) every N frames, for working out a route. The trace names the
 // Vavodi by their order in the level: "didud 0 death", "didud 0 gone" and
@@ -58,6 +63,7 @@
 #include <QApplication>
 #include <QString>
 #include <QTime>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -76,9 +82,13 @@ const char *const kUsage = "usage: playtest [--world N] [--frames N] [--position
 constexpr int kRandomRunLives = 3;
 const char *const kPlayTimeFormat = "h:mm:ss";
 
+constexpr long kDefaultFrames = 3000;
+
 struct Options {
     int world = 0;
-    long frames = 3000;
+    long frames = kDefaultFrames;
+    bool worldGiven = false;
+    bool framesGiven = false;
     long positions = 0;
     std::string nickname = "playtest";
     std::string playTime = "0:00:00";
@@ -95,10 +105,13 @@ struct Options {
 bool parseOptions(int argc, char **argv, Options &options)
 {
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--world") && i + 1 < argc)
+        if (!std::strcmp(argv[i], "--world") && i + 1 < argc) {
             options.world = std::atoi(argv[++i]);
-        else if (!std::strcmp(argv[i], "--frames") && i + 1 < argc)
+            options.worldGiven = true;
+        } else if (!std::strcmp(argv[i], "--frames") && i + 1 < argc) {
             options.frames = std::atol(argv[++i]);
+            options.framesGiven = true;
+        }
         else if (!std::strcmp(argv[i], "--positions") && i + 1 < argc)
             options.positions = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--nickname") && i + 1 < argc)
@@ -126,6 +139,35 @@ bool parseOptions(int argc, char **argv, Options &options)
             return false;
     }
     return options.script.empty() == options.random && options.frames >= 0 && options.drawEvery >= 1;
+}
+
+// A whole decimal number from 0 to `most`, nothing around it.
+bool readCount(const std::string &text, long most, long &value)
+{
+    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stol(text);
+    return value <= most;
+}
+
+// Takes the script's world and frames headers where the command line gave
+// none. Empty on success, otherwise why not.
+std::string takeHeaders(const InputScript &script, Options &options)
+{
+    long value = 0;
+    const std::string world = script.header("world");
+    if (!options.worldGiven && !world.empty()) {
+        if (!readCount(world, INT_MAX, value))
+            return "bad '# world:' header '" + world + "'";
+        options.world = int(value);
+    }
+    const std::string frames = script.header("frames");
+    if (!options.framesGiven && !frames.empty()) {
+        if (!readCount(frames, LONG_MAX, value))
+            return "bad '# frames:' header '" + frames + "'";
+        options.frames = value;
+    }
+    return {};
 }
 
 void printPosition(long frame)
@@ -212,8 +254,9 @@ int run(int argc, char **argv)
         return 2;
     }
     const InputScript script = options.random ? InputScript() : loadInputScript(options.script);
-    if (!script.error.empty()) {
-        std::fprintf(stderr, "playtest: %s: %s\n", options.script.c_str(), script.error.c_str());
+    std::string problem = script.error.empty() ? takeHeaders(script, options) : script.error;
+    if (!problem.empty()) {
+        std::fprintf(stderr, "playtest: %s: %s\n", options.script.c_str(), problem.c_str());
         return 1;
     }
     sendWarningsToStandardError();
