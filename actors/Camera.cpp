@@ -153,10 +153,9 @@ void Camera::draw()
     glRotatef(heading, 0.0f, 1.0f, 0.0f);
     glTranslatef(0.0f, -kPivotHeight, 0.0f);
     glTranslatef(-hero[0], -hero[1], -hero[2]);
-    advanceDrawnState();
 }
 
-void Camera::advanceDrawnState()
+void Camera::finishStep()
 {
     if (player)
         player->setVisible(actualDistance >= kThirdPersonFrom);

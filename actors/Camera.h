@@ -41,11 +41,10 @@ public:
     bool collidesWith(Entity &other) override;
     void resolveCollisionWith(Entity &other) override;
     void move() override;
-    // Frame set-up: clears, sets projection and view, then
-    // advanceDrawnState.
+    // Frame set-up: clears, sets projection and view.
     void draw() override;
     // Tells the hero whether it is seen (first person hides it).
-    void advanceDrawnState() override;
+    void finishStep() override;
     bool isPlayer() const override { return false; }
     void kill() override {}
 

@@ -19,9 +19,10 @@ constexpr float kJumpAtHeightDifference = 2.0f;
 const SbVec3f kHomeDirection(0.0f, 0.0f, -1.0f);
 const SbVec3f kRightDirection(1.0f, 0.0f, 0.0f);
 
-// Death: degrees turned per drawing pass (two passes a frame) and the spin
-// after which the Didud is gone (34 frames).
-constexpr float kSpinPerDrawing = 8.0f;
+// Death: degrees of one turn, turns per step, and the spin after which the
+// Didud is gone (34 steps).
+constexpr float kSpinPerTurn = 8.0f;
+constexpr int kSpinTurnsPerStep = 2;
 constexpr float kSpinToVanish = 540.0f;
 } // namespace
 
@@ -151,19 +152,17 @@ void Didud::draw()
         drawDeadFigure();
     else
         drawLivingFigure();
-    advanceDrawnState();
 }
 
-void Didud::advanceDrawnState()
+void Didud::finishStep()
 {
     if (gone)
         return;
     settleIdlePose();
-    if (!dead)
-        return;
-    spinAngle += kSpinPerDrawing;
-    if (spinAngle - heading >= kSpinToVanish)
-        gone = true;
+    for (int turn = 0; dead && !gone && turn < kSpinTurnsPerStep; ++turn) {
+        spinAngle += kSpinPerTurn;
+        gone = spinAngle - heading >= kSpinToVanish;
+    }
 }
 
 void Didud::drawLivingArms() { drawPlainArms(Limbs::KeySwing, swing * kArmSwing); }

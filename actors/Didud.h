@@ -21,14 +21,14 @@ public:
     // Pushes the other actor out; a hero pushed out is killed.
     void resolveCollisionWith(Entity &other) override;
     void move() override;
-    // Nothing while gone, the dead figure while dead, else the living one;
-    // then advanceDrawnState.
+    // Nothing while gone, the dead figure while dead, else the living one.
     void draw() override;
     bool isPlayer() const override { return false; }
     void kill() override;
-    // Settles an idle figure's pose; while dead, every drawing pass turns
-    // the figure on by 8 degrees, and after one and a half turns it is gone.
-    void advanceDrawnState() override;
+    // Settles an idle figure's pose; while dead, the figure turns on by 16
+    // degrees a step, in two turns of 8, and is gone as soon as a turn
+    // completes one and a half turns.
+    void finishStep() override;
 
     // Headings of a full turn or more are refused.
     void setHeading(float degrees);

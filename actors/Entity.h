@@ -34,12 +34,12 @@ public:
     virtual bool isPlayer() const = 0;
     virtual void kill() = 0;
 
-    // State that the game advances each time the actor is drawn, once per
-    // drawing pass (the hero's restart after its death spin, the Didud's
-    // spin and vanishing). draw() runs it after drawing; a frame that leaves
-    // out drawing runs it on its own for each pass it leaves out, so the
-    // game goes on exactly as if it had been drawn.
-    virtual void advanceDrawnState() {}
+    // The end of a step, once every actor and boundary has moved and every
+    // collision is resolved: what the step settles from where things came
+    // to rest (an idle figure's pose, the hero's restart after his death
+    // spin, the Didud's spin and vanishing). draw() reads state and changes
+    // none of it.
+    virtual void finishStep() {}
 
     SbVec3f getPosition() const { return position; }
     // Both forms set the position and the next position.

@@ -134,15 +134,13 @@ void Player::draw()
         else
             placeTorchLightOnly();
     }
-    advanceDrawnState();
 }
 
-void Player::advanceDrawnState()
+// A shown figure settles its pose, a figure in first person keeps it. The
+// restart resets the figure, which then settles once more from its start.
+void Player::finishStep()
 {
-    // Only the figure's drawing settles the pose; in first person the
-    // figure is not drawn.
-    if (visible)
-        settleIdlePose();
+    settleIfShown();
     if (!dead || spinAngle - heading < kSpinToRestart)
         return;
     if (World *world = GameRegistry::currentWorld())
@@ -153,6 +151,13 @@ void Player::advanceDrawnState()
         GameRegistry::setLives(GameRegistry::getLives() - 1);
     else
         GameRegistry::showLastWorld();
+    settleIfShown();
+}
+
+void Player::settleIfShown()
+{
+    if (visible)
+        settleIdlePose();
 }
 
 void Player::victoryStep()

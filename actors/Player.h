@@ -15,14 +15,14 @@ public:
     void reset() override;
     void move() override;
     // Draws the living or the dead figure (or only the torch light in first
-    // person), then advanceDrawnState.
+    // person).
     void draw() override;
     bool isPlayer() const override { return true; }
     void kill() override;
     // Settles an idle figure's pose (when the figure is shown); once the
     // death spin is complete, restarts the current world and takes a life,
-    // or shows the game-over screen when none is left.
-    void advanceDrawnState() override;
+    // or asks for the game-over screen when none is left.
+    void finishStep() override;
 
     void setHeading(float degrees) { heading = degrees; }
 
@@ -41,8 +41,8 @@ public:
     void rightOn() { rightKey = true; }
     void rightOff() { rightKey = false; }
     bool isMovingForward() const { return forwardKey; }
-    // Written by the camera every frame: false in first person, where only
-    // the torch light is placed.
+    // Written by the camera at the end of every step: false in first person,
+    // where only the torch light is placed.
     void setVisible(bool shown) { visible = shown; }
     bool isVisible() const { return visible; }
 
@@ -58,6 +58,7 @@ private:
     static constexpr float kRadius = 1.0f;
 
     void advanceFlicker();
+    void settleIfShown();
 
     // The torch and its light (PlayerFigure.cpp); the poses (PlayerPoses.cpp).
     void drawLivingArms() override;

@@ -117,8 +117,8 @@ protected:
     void setColor(float r, float g, float b) const;
     void setLineWidth(float width) const;
     // A figure standing idle (not walking, running or in a directed jump;
-    // when dead, not walking or running) drops its walk speed and limb swing.
-    // Part of drawing a figure, so part of its drawn state too.
+    // when dead, not walking or running) drops its walk speed and limb swing,
+    // at the end of a step.
     void settleIdlePose();
     bool anyDirectionKey() const;
     bool anyJumpDirection() const;

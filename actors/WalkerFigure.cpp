@@ -87,7 +87,6 @@ void Walker::settleIdlePose()
 
 void Walker::drawLivingFigure()
 {
-    settleIdlePose();
     glPushMatrix();
     translate(position);
     if ((walking || running) && onGround)
@@ -105,7 +104,6 @@ void Walker::drawLivingFigure()
 
 void Walker::drawDeadFigure()
 {
-    settleIdlePose();
     glPushMatrix();
     translate(position);
     glRotatef(spinAngle, 0.0f, -1.0f, 0.0f);

@@ -55,25 +55,15 @@ int WorldProxy::paintSteps(int steps, StepObserver *observer)
                 observer->afterStep();
             return i;
         }
-        stepped->skipDrawing();
         if (observer)
             observer->afterStep();
-        if (current != stepped) {
-            // A world that is left is never entered again: one more drawing costs it nothing.
-            stepped->drawFrame();
-            return i;
-        }
     }
 }
 
 void WorldProxy::stepWithoutDrawing()
 {
-    if (busy)
-        return;
-    World *stepped = current;
-    stepped->step();
-    if (current == stepped)
-        stepped->skipDrawing();
+    if (!busy)
+        current->step();
 }
 
 void WorldProxy::keyPressed(int key, int x, int y, int modifiers)

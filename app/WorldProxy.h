@@ -30,15 +30,13 @@ public:
 
     // One step and one drawing (display).
     void paint();
-    // Runs up to `steps` steps of the current world, then draws it once.
-    // Each step but the last is followed by the world's skipDrawing. A world
-    // switch (inside a step, or inside skipDrawing when the last life is
-    // lost) ends the steps: the world that was stepped draws its last frame,
-    // as display would, and the next repaint goes to the new world. Zero
-    // steps draw nothing. Returns the number of steps run.
+    // Runs up to `steps` steps of the current world, then draws it once. A
+    // world switch inside a step ends the steps: the world that was stepped
+    // draws its last frame, as display would, and the next repaint goes to
+    // the new world. Zero steps draw nothing. Returns the number of steps
+    // run.
     int paintSteps(int steps, StepObserver *observer = nullptr);
-    // One step whose drawing is left out: the world's skipDrawing follows
-    // it, unless the step left the world.
+    // One step whose drawing is left out.
     void stepWithoutDrawing();
     void keyPressed(int key, int x, int y, int modifiers);
     void keyReleased(int key, int modifiers);

@@ -50,7 +50,6 @@ public:
     SbVec3f cellOf(SbVec3f position) override;
     void step() override;
     void drawFrame() override;
-    void skipDrawing() override;
 
     // drawFrame in its parts, in this order; public so that the frame
     // benchmark can time each. beginShadedPass binds the comic shader and

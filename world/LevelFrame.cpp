@@ -15,18 +15,15 @@
 #include <numeric>
 #include <vector>
 
-namespace {
-// Each actor is drawn once in the shaded pass and once in the outline pass.
-constexpr int kActorDrawsPerFrame = 2;
-} // namespace
-
 void Level::display()
 {
     step();
     drawFrame();
 }
 
-// Everything moves by a fixed amount per step, then collisions.
+// Everything moves by a fixed amount per step, then collisions, then what
+// the step settles from where things came to rest: the camera first (it
+// tells the hero whether he is seen), then every actor in list order.
 void Level::step()
 {
     beforeUpdate();
@@ -34,6 +31,9 @@ void Level::step()
     moveBoundaries();
     moveParticles();
     collide();
+    camera->finishStep();
+    for (size_t i = 0; i < entities.size(); ++i)
+        entities[i]->finishStep();
 }
 
 void Level::drawFrame()
@@ -42,18 +42,6 @@ void Level::drawFrame()
     drawShadedPass();
     drawOutlinePass();
     drawOverlay();
-}
-
-// What drawFrame would advance, in the order it would: the camera once (it
-// is drawn first), then every actor once per pass. The closing screens draw
-// poses that advance nothing, yet their actors are advanced here all the
-// same; nothing can die on those screens, so for them it changes nothing.
-void Level::skipDrawing()
-{
-    camera->advanceDrawnState();
-    for (int pass = 0; pass < kActorDrawsPerFrame; ++pass)
-        for (size_t i = 0; i < entities.size(); ++i)
-            entities[i]->advanceDrawnState();
 }
 
 void Level::beginShadedPass()

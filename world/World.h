@@ -51,14 +51,10 @@ public:
 
     // The two halves of display, for a window that runs as many steps as
     // the wall clock asks for and then draws once. step is the simulation
-    // alone (motion and collisions, no GL); drawFrame draws the current
-    // state. Drawing advances some state of its own (Entity's
-    // advanceDrawnState), so a step that is not followed by drawFrame must
-    // be followed by skipDrawing, which advances exactly that state without
-    // drawing: the game then goes on as if every step had been drawn.
+    // alone (motion and collisions, no GL) and the only thing that advances
+    // the game; drawFrame draws the current state and changes none of it.
     virtual void step() = 0;
     virtual void drawFrame() = 0;
-    virtual void skipDrawing() = 0;
 
     // Read access for tests and tools.
     const std::vector<Boundary *> &getStaticBoundaries() const { return staticBoundaries; }

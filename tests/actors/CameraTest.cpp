@@ -128,7 +128,7 @@ TEST_F(CameraFollow, BelowOneAndAHalfTheViewIsFirstPerson)
             hero->kill();
         camera->move();
         EXPECT_EQ(camera->getDistance(), row.distance) << "set to " << row.set;
-        camera->draw();
+        camera->finishStep();
         EXPECT_EQ(hero->isVisible(), row.heroVisible) << "set to " << row.set;
     }
 }
@@ -139,6 +139,7 @@ TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)
     glDisable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
     camera->move();
+    camera->finishStep();
     camera->draw();
     hero->draw();
     const QImage seen = grab();
@@ -147,6 +148,7 @@ TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)
 
     camera->setDistance(1.0f);
     camera->move();
+    camera->finishStep();
     camera->draw();
     hero->draw();
     EXPECT_EQ(litPixels(grab()), 0);

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr int kDrawingsToVanish = 68; // 540 degrees at 8 per drawing, two drawings a frame
+constexpr int kStepsToVanish = 34; // 540 degrees at 16 a step
 const SbVec3f kHome(50, 1, 50);       // standing on the floor at y = 0
 } // namespace
 
@@ -124,12 +124,12 @@ TEST_F(DidudTest, DyingKillsStillGoneTouchesNothingUntilReset)
     didud->kill();
     const SbVec3f diedAt = didud->getPosition();
 
-    for (int drawing = 1; drawing <= kDrawingsToVanish; ++drawing) {
-        ASSERT_FALSE(didud->isGone()) << drawing;
+    for (int step = 1; step <= kStepsToVanish; ++step) {
+        ASSERT_FALSE(didud->isGone()) << step;
         didud->move(); // the dead stand still
         EXPECT_EQ(didud->getPosition(), diedAt);
         EXPECT_TRUE(didud->collidesWithSphere(diedAt, 1.0f)) << "a spinning Didud still touches";
-        didud->advanceDrawnState();
+        didud->finishStep();
     }
     EXPECT_TRUE(didud->isGone());
     EXPECT_FALSE(didud->collidesWithSphere(diedAt, 1.0f));

@@ -18,7 +18,6 @@ public:
     void display() override;
     void step() override;
     void drawFrame() override;
-    void skipDrawing() override { calls.push_back("skipDrawing"); }
     void mouseMoved(int x, int y, int cx, int cy) override { record("mouseMoved", {x, y, cx, cy}); }
     void keyPressed(int key, int x, int y, int modifiers) override { record("keyPressed", {key, x, y, modifiers}); }
     void mouseButton(int button, bool pressed) override { record("mouseButton", {button, pressed ? 1 : 0}); }
