@@ -43,14 +43,14 @@ void GameRegistry::nextWorld()
     if (!instance || !instance->worldProxy)
         return;
     if (World *next = takeNextWorld())
-        instance->worldProxy->setWorld(next);
+        instance->worldProxy->requestWorld(next);
 }
 
 void GameRegistry::showLastWorld()
 {
     if (!instance || !instance->worldProxy || instance->worlds.empty())
         return;
-    instance->worldProxy->setWorld(instance->worlds.back());
+    instance->worldProxy->requestWorld(instance->worlds.back());
 }
 
 World *GameRegistry::currentWorld()

@@ -28,10 +28,12 @@ public:
     // Hands out the worlds in list order; null once the list is used up.
     static World *takeNextWorld();
     static void setWorldProxy(WorldProxy *proxy);
-    // Switches to the next world of the list. Past the end the current
-    // world stays (switching to null would leave the window without one).
+    // Switches to the next world of the list, at the end of the step under
+    // way (the proxy carries it out). Past the end the current world stays
+    // (switching to null would leave the window without one).
     static void nextWorld();
-    // Switches to the last world of the list (game over); the index stays.
+    // Switches to the last world of the list (game over), at the end of the
+    // step; the index stays.
     static void showLastWorld();
     static World *currentWorld();
 

@@ -34,36 +34,49 @@ void WorldProxy::initializeGL()
     current->initialize();
 }
 
+bool WorldProxy::switchIfRequested()
+{
+    World *next = requested;
+    requested = nullptr;
+    if (!next)
+        return false;
+    setWorld(next);
+    return true;
+}
+
 void WorldProxy::paint()
 {
-    if (!busy)
-        current->display();
+    if (busy)
+        return;
+    current->display();
+    switchIfRequested();
 }
 
 int WorldProxy::paintSteps(int steps, StepObserver *observer)
 {
     if (busy || steps <= 0)
         return 0;
-    World *stepped = current;
     for (int i = 1;; ++i) {
         if (observer)
             observer->beforeStep();
-        stepped->step();
-        if (i >= steps || current != stepped) {
-            stepped->drawFrame();
-            if (observer)
-                observer->afterStep();
-            return i;
-        }
+        current->step();
+        const bool leaving = requested != nullptr;
+        if (i >= steps || leaving)
+            current->drawFrame();
+        switchIfRequested();
         if (observer)
             observer->afterStep();
+        if (i >= steps || leaving)
+            return i;
     }
 }
 
 void WorldProxy::stepWithoutDrawing()
 {
-    if (!busy)
-        current->step();
+    if (busy)
+        return;
+    current->step();
+    switchIfRequested();
 }
 
 void WorldProxy::keyPressed(int key, int x, int y, int modifiers)

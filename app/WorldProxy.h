@@ -15,11 +15,23 @@ public:
 // The one object through which the game window reaches the current world,
 // and the only place where worlds are switched. While a switch is under
 // way (busy) every forwarded call is dropped.
+//
+// A step never switches worlds itself: what happens in it (the exit
+// touched, the last life lost) asks for a world, and the switch is carried
+// out once the step is over, so that the new world's initialize runs
+// between two steps and the old world's step runs to its end in a world
+// that is still current.
 class WorldProxy {
 public:
     explicit WorldProxy(World *world);
 
+    // Switches at once (start-up, the tools).
     void setWorld(World *world);
+    // Asks for a switch at the end of the step under way; a later request
+    // in the same step replaces an earlier one.
+    void requestWorld(World *world) { requested = world; }
+    // Carries out the switch a step asked for, if any; true when it did.
+    bool switchIfRequested();
     void reinitialize();
     World *world() const { return current; }
     bool isBusy() const { return busy; }
@@ -28,15 +40,17 @@ public:
     // look at busy.
     void initializeGL();
 
-    // One step and one drawing (display).
+    // One step and one drawing (display), then the switch the step asked
+    // for.
     void paint();
     // Runs up to `steps` steps of the current world, then draws it once. A
-    // world switch inside a step ends the steps: the world that was stepped
-    // draws its last frame, as display would, and the next repaint goes to
-    // the new world. Zero steps draw nothing. Returns the number of steps
-    // run.
+    // step that asks for another world ends the steps: the world that was
+    // stepped draws its last frame, as display would, the switch is carried
+    // out, and the next repaint goes to the new world. The observer's
+    // afterStep comes after the switch. Zero steps draw nothing. Returns the
+    // number of steps run.
     int paintSteps(int steps, StepObserver *observer = nullptr);
-    // One step whose drawing is left out.
+    // One step whose drawing is left out, then the switch it asked for.
     void stepWithoutDrawing();
     void keyPressed(int key, int x, int y, int modifiers);
     void keyReleased(int key, int modifiers);
@@ -48,4 +62,5 @@ public:
 private:
     bool busy = false;
     World *current;
+    World *requested = nullptr;
 };

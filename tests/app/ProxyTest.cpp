@@ -45,8 +45,8 @@ TEST_F(ProxyTest, ASwitchAppliesTheGlDefaultsAndDropsWhatItsInitializeForwards)
 TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
 {
     // The observer's "before" and "after" frame each step where the
-    // playtest driver stands between its frames: after the drawing or its
-    // skipping.
+    // playtest driver stands between its frames: after the drawing and the
+    // switch the step asked for.
     struct Observer : StepObserver {
         std::vector<std::string> &calls;
         explicit Observer(std::vector<std::string> &log) : calls(log) {}
@@ -77,8 +77,10 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
         Observer observer(first.calls);
         int stepsTaken = 0;
         first.onStep = [&] {
-            if (++stepsTaken == row.switchInStep)
-                proxy.setWorld(&second);
+            if (++stepsTaken == row.switchInStep) {
+                proxy.requestWorld(&second);
+                EXPECT_EQ(proxy.world(), &first) << "the step ends in its own world";
+            }
         };
         EXPECT_EQ(proxy.paintSteps(row.steps, &observer), stepsTaken);
         EXPECT_EQ(first.calls, row.first);
@@ -112,11 +114,17 @@ TEST_F(ProxyTest, TheRegistryShowsTheLastWorldKeepingItsIndexAndStopsAtTheEnd)
     WorldProxy proxy(GameRegistry::takeNextWorld());
     GameRegistry::setWorldProxy(&proxy);
     GameRegistry::showLastWorld();
+    EXPECT_EQ(GameRegistry::currentWorld(), &a) << "until the step is over";
+    EXPECT_TRUE(proxy.switchIfRequested());
     EXPECT_EQ(GameRegistry::currentWorld(), &last);
+    EXPECT_FALSE(proxy.switchIfRequested()) << "one request, one switch";
     GameRegistry::nextWorld(); // b: the index was kept
+    proxy.switchIfRequested();
     EXPECT_EQ(GameRegistry::currentWorld(), &b);
-    for (int i = 0; i < 3; ++i) // c, last, then nothing left
+    for (int i = 0; i < 3; ++i) { // c, last, then nothing left
         GameRegistry::nextWorld();
+        proxy.switchIfRequested();
+    }
     EXPECT_EQ(GameRegistry::currentWorld(), &last);
     EXPECT_EQ(last.count("initialize"), 2);
 }

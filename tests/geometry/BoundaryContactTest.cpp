@@ -44,6 +44,8 @@ TEST_F(BoundaryContact, WhatABoundaryDoesToWhoTouchesIt)
         row.boundary->resolveCollision(&actor);
         EXPECT_EQ(actor.resolutions, row.resolutions);
         EXPECT_EQ(actor.kills, row.kills);
+        EXPECT_EQ(GameRegistry::currentWorld(), &level) << "the step ends in its own world";
+        EXPECT_EQ(proxy.switchIfRequested(), row.finished);
         EXPECT_EQ(GameRegistry::currentWorld(), row.finished ? &next : &level);
     }
     EXPECT_EQ(next.calls, std::vector<std::string>{"initialize"});
