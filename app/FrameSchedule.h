@@ -6,8 +6,12 @@
 // repaint runs the steps that the time since the previous repaint (plus
 // what was left over then) pays for, then draws once.
 namespace FrameSchedule {
-// Length of one simulation step, microseconds (50 steps per second).
-constexpr std::int64_t kStepUs = 20000;
+// The game's one step rate: every speed, delay and animation is counted in
+// these steps, and the window's timer ticks once a step.
+constexpr int kStepsPerSecond = 50;
+// Length of one simulation step, microseconds and milliseconds.
+constexpr std::int64_t kStepUs = 1000000 / kStepsPerSecond;
+constexpr int kStepMs = 1000 / kStepsPerSecond;
 // Most steps one repaint may run (100 ms of game time). Time beyond that is
 // dropped: a machine that cannot keep up slows the game down rather than
 // falling further and further behind.

@@ -6,6 +6,7 @@
 #include "app/PlayClock.h"
 #include "app/RunSession.h"
 #include "app/WorldProxy.h"
+#include "run/StepRunner.h"
 #include "render/GlewInit.h"
 
 #include <QCursor>
@@ -32,7 +33,7 @@ QtFenster::QtFenster(WorldProxy *worldProxy, QWidget *parent)
     GameRegistry::setPlayTime(playTime);
     lastTick = static_cast<long long>(std::time(nullptr));
     connect(timer, &QTimer::timeout, this, &QtFenster::timeUpdate);
-    timer->start(kFrameIntervalMs);
+    timer->start(FrameSchedule::kStepMs);
     setWindowIcon(QIcon(QString::fromStdString(hostPath("Texturen\\Hero.ico"))));
     setCursor(Qt::BlankCursor);
 }
@@ -65,7 +66,7 @@ void QtFenster::paintGL()
     carryUs = due.carryUs;
     const int steps = session ? session->stepsAllowed(due.steps) : due.steps;
     if (steps > 0) {
-        proxy->paintSteps(steps, session);
+        runSteps(*proxy, steps, session);
         pictureLost = false;
     }
     if (session && session->replayOver())

@@ -22,9 +22,6 @@ class QtFenster : public QOpenGLWidget {
 public:
     explicit QtFenster(WorldProxy *proxy, QWidget *parent = nullptr);
 
-    // The frame timer's interval, in milliseconds.
-    static constexpr int kFrameIntervalMs = 20;
-
     QTime getPlayTime() const { return playTime; }
 
     // Tests: runs at the end of every repaint (to make repaints slow).

@@ -3,6 +3,7 @@
 #include "app/InputRecorder.h"
 #include "app/ScriptPlayer.h"
 #include "app/WorldProxy.h"
+#include "run/StepRunner.h"
 
 #include <cstdio>
 #include <memory>

@@ -52,33 +52,6 @@ void WorldProxy::paint()
     switchIfRequested();
 }
 
-int WorldProxy::paintSteps(int steps, StepObserver *observer)
-{
-    if (busy || steps <= 0)
-        return 0;
-    for (int i = 1;; ++i) {
-        if (observer)
-            observer->beforeStep();
-        current->step();
-        const bool leaving = requested != nullptr;
-        if (i >= steps || leaving)
-            current->drawFrame();
-        switchIfRequested();
-        if (observer)
-            observer->afterStep();
-        if (i >= steps || leaving)
-            return i;
-    }
-}
-
-void WorldProxy::stepWithoutDrawing()
-{
-    if (busy)
-        return;
-    current->step();
-    switchIfRequested();
-}
-
 void WorldProxy::keyPressed(int key, int x, int y, int modifiers)
 {
     if (!busy)

@@ -2,16 +2,6 @@
 
 class World;
 
-// Told about every step paintSteps runs: before it, and once it is over
-// (drawn, or its drawing skipped), which is where the playtest driver
-// stands between two of its frames.
-class StepObserver {
-public:
-    virtual ~StepObserver() = default;
-    virtual void beforeStep() = 0;
-    virtual void afterStep() = 0;
-};
-
 // The one object through which the game window reaches the current world,
 // and the only place where worlds are switched. While a switch is under
 // way (busy) every forwarded call is dropped.
@@ -30,6 +20,7 @@ public:
     // Asks for a switch at the end of the step under way; a later request
     // in the same step replaces an earlier one.
     void requestWorld(World *world) { requested = world; }
+    bool hasRequest() const { return requested != nullptr; }
     // Carries out the switch a step asked for, if any; true when it did.
     bool switchIfRequested();
     void reinitialize();
@@ -41,17 +32,9 @@ public:
     void initializeGL();
 
     // One step and one drawing (display), then the switch the step asked
-    // for.
+    // for: the forwarding form of run/StepRunner's loop, for one step.
     void paint();
-    // Runs up to `steps` steps of the current world, then draws it once. A
-    // step that asks for another world ends the steps: the world that was
-    // stepped draws its last frame, as display would, the switch is carried
-    // out, and the next repaint goes to the new world. The observer's
-    // afterStep comes after the switch. Zero steps draw nothing. Returns the
-    // number of steps run.
-    int paintSteps(int steps, StepObserver *observer = nullptr);
-    // One step whose drawing is left out, then the switch it asked for.
-    void stepWithoutDrawing();
+
     void keyPressed(int key, int x, int y, int modifiers);
     void keyReleased(int key, int modifiers);
     void mouseMoved(int x, int y, int centreX, int centreY);

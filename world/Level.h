@@ -7,6 +7,16 @@
 
 class Player;
 class Camera;
+
+// Told when each phase of a frame's drawing is over, in this order: the
+// set-up (shader bound, the camera's clear and view), the shaded pass, the
+// outline pass, the overlay. For the frame benchmark.
+class FramePhaseListener {
+public:
+    enum Phase { SetUp, Shaded, Outline, Overlay };
+    virtual ~FramePhaseListener() = default;
+    virtual void phaseEnded(Phase phase) = 0;
+};
 class Quadrat;
 class MovingQuadrat;
 class Trigger;
@@ -51,14 +61,17 @@ public:
     void step() override;
     void drawFrame() override;
 
-    // drawFrame in its parts, in this order; public so that the frame
-    // benchmark can time each. beginShadedPass binds the comic shader and
-    // lets the camera clear and set the view; drawShadedPass draws actors,
-    // scenery and particles and unbinds the shader; drawOutlinePass draws
-    // them again as black outlines; drawOverlay (above) comes last.
+    // drawFrame in its parts, in this order; public so that the picture
+    // tests can draw parts of a frame. beginShadedPass binds the comic
+    // shader and lets the camera clear and set the view; drawShadedPass
+    // draws actors, scenery and particles and unbinds the shader;
+    // drawOutlinePass draws them again as black outlines; drawOverlay
+    // (above) comes last.
     void beginShadedPass();
     void drawShadedPass();
     void drawOutlinePass();
+    // Null: nobody listens.
+    void setPhaseListener(FramePhaseListener *listener) { phaseListener = listener; }
 
     // Building operations. Each creating operation returns the new piece's
     // index in its own list; later calls name pieces by those indices.
@@ -137,6 +150,13 @@ protected:
     std::vector<Surface *> surfaces;
 
 private:
+    void phaseEnded(FramePhaseListener::Phase phase)
+    {
+        if (phaseListener)
+            phaseListener->phaseEnded(phase);
+    }
+    FramePhaseListener *phaseListener = nullptr;
+
     // Tests an actor against the static boundaries listed in a cell; does
     // nothing when the cell lies outside the grid.
     void collideWithCell(Entity *actor, SbVec3f cell);

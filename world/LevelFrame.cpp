@@ -39,9 +39,13 @@ void Level::step()
 void Level::drawFrame()
 {
     beginShadedPass();
+    phaseEnded(FramePhaseListener::SetUp);
     drawShadedPass();
+    phaseEnded(FramePhaseListener::Shaded);
     drawOutlinePass();
+    phaseEnded(FramePhaseListener::Outline);
     drawOverlay();
+    phaseEnded(FramePhaseListener::Overlay);
 }
 
 void Level::beginShadedPass()

@@ -1,6 +1,7 @@
 // The world proxy, and the registry that switches it from world to world.
 #include "app/GameRegistry.h"
 #include "app/WorldProxy.h"
+#include "run/StepRunner.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
 #include "support/RecordingWorld.h"
@@ -82,7 +83,7 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
                 EXPECT_EQ(proxy.world(), &first) << "the step ends in its own world";
             }
         };
-        EXPECT_EQ(proxy.paintSteps(row.steps, &observer), stepsTaken);
+        EXPECT_EQ(runSteps(proxy, row.steps, &observer), stepsTaken);
         EXPECT_EQ(first.calls, row.first);
         EXPECT_EQ(second.calls, row.switchInStep ? std::vector<std::string>{"initialize"}
                                                  : std::vector<std::string>{});

@@ -21,6 +21,7 @@
 #include "app/ScriptPlayer.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
+#include "run/StepRunner.h"
 #include "actors/Entity.h"
 #include "geometry/Boundary.h"
 #include "geometry/EndCube.h"
@@ -77,7 +78,7 @@ void saveShot(const QImage &picture, const char *kind, const View &view)
     picture.save(dir + QString("/%1-%2-%3.png").arg(kind).arg(view.script).arg(view.steps));
 }
 
-// Plays the script's first steps in its world without drawing them. The
+// Plays the script's first steps in its world, drawing only the last. The
 // game objects live in a private copy of the run directory.
 class PlayedView {
 public:
@@ -89,11 +90,14 @@ public:
         game.proxy->initializeGL();
         if (ComicStyle *style = GameRegistry::getComicStyle())
             style->enable(); // its first call builds the program, binding nothing
-        ScriptPlayer player(script.events);
-        for (long step = 0; step < view.steps; ++step) {
-            player.applyDue(step, *game.proxy);
-            game.proxy->stepWithoutDrawing();
-        }
+        struct Replay : StepObserver {
+            ScriptPlayer player;
+            WorldProxy &proxy;
+            long step = 0;
+            Replay(const InputScript &script, WorldProxy &to) : player(script.events), proxy(to) {}
+            void beforeStep() override { player.applyDue(step++, proxy); }
+        } replay(script, *game.proxy);
+        EXPECT_EQ(runSteps(*game.proxy, int(view.steps), &replay), view.steps);
         level = dynamic_cast<Level *>(game.proxy->world());
     }
 

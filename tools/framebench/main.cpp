@@ -36,6 +36,7 @@
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "render/OffscreenTarget.h"
+#include "run/StepRunner.h"
 #include "world/Level.h"
 
 #include <QApplication>
@@ -133,9 +134,9 @@ std::string loadAverage()
     return in ? one + " " + five : "unknown";
 }
 
-// Times the phases of one frame of a level, waiting for the renderer after
-// each. The order is that of Level::drawFrame.
-class PhaseTimer {
+// Times the phases of a frame that the game's loop runs: the step, then the
+// phases of the drawing, waiting for the renderer after each.
+class PhaseTimer : public StepObserver, public FramePhaseListener {
 public:
     std::vector<double> samples[PhaseCount];
     // Pixels the shaded pass wrote in the last frame, overdraw included:
@@ -143,28 +144,29 @@ public:
     GLuint shadedFragments = 0;
 
     PhaseTimer() { glGenQueries(1, &query); }
-    ~PhaseTimer() { glDeleteQueries(1, &query); }
+    ~PhaseTimer() override { glDeleteQueries(1, &query); }
 
-    void frame(Level &level)
+    void beforeStep() override { start = Clock::now(); }
+    void stepped() override { mark(Step); }
+    void phaseEnded(FramePhaseListener::Phase phase) override
     {
-        start = Clock::now();
-        level.step();
-        mark(Step);
-        level.beginShadedPass();
-        mark(SetUp);
-        glBeginQuery(GL_SAMPLES_PASSED, query);
-        level.drawShadedPass();
-        glEndQuery(GL_SAMPLES_PASSED);
-        mark(Shaded);
-        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &shadedFragments);
-        level.drawOutlinePass();
-        mark(Outline);
-        level.drawOverlay();
-        mark(Overlay);
+        switch (phase) {
+        case SetUp:
+            mark(::Phase::SetUp);
+            glBeginQuery(GL_SAMPLES_PASSED, query);
+            break;
+        case Shaded:
+            glEndQuery(GL_SAMPLES_PASSED);
+            mark(::Phase::Shaded);
+            glGetQueryObjectuiv(query, GL_QUERY_RESULT, &shadedFragments);
+            break;
+        case Outline: mark(::Phase::Outline); break;
+        case Overlay: mark(::Phase::Overlay); break;
+        }
     }
 
 private:
-    void mark(Phase finished)
+    void mark(::Phase finished)
     {
         glFinish();
         samples[finished].push_back(msSince(start));
@@ -174,16 +176,29 @@ private:
     GLuint query = 0;
 };
 
-// One whole frame (a step and a drawing, as a repaint runs it) with the
-// lives topped up, waited for at its end; in ms.
-double wholeFrameMs(World &world)
-{
-    GameRegistry::setLives(kLivesAtStart);
-    const auto start = Clock::now();
-    world.display();
-    glFinish();
-    return msSince(start);
-}
+// One frame of the world under test through the game's loop (a step and a
+// drawing, as a repaint runs it) with the lives topped up, waited for at
+// its end; in ms. A world that asks for another one during the run (its
+// exit touched) is switched back to, and that is reported.
+struct Bench {
+    WorldProxy &proxy;
+    World *world;
+    bool switched = false;
+
+    double frameMs(StepObserver *observer = nullptr)
+    {
+        GameRegistry::setLives(kLivesAtStart);
+        const auto start = Clock::now();
+        runSteps(proxy, 1, observer);
+        glFinish();
+        const double ms = msSince(start);
+        if (proxy.world() != world) {
+            switched = true;
+            proxy.setWorld(world);
+        }
+        return ms;
+    }
+};
 
 // Builds the comic shader pair found in a directory (a pair that does not
 // build draws without it, as in the game); null when there is no such
@@ -204,7 +219,7 @@ std::unique_ptr<ComicStyle> shadersIn(const std::string &dir)
 
 // Whole frames of one world, drawn in turn with the game's shader pair and
 // with the other one.
-void timeAgainst(World &world, const Options &options, ComicStyle &other)
+void timeAgainst(Bench &bench, const Options &options, ComicStyle &other)
 {
     ComicStyle *const game = GameRegistry::getComicStyle();
     ComicStyle *const styles[2] = {game, &other};
@@ -212,11 +227,11 @@ void timeAgainst(World &world, const Options &options, ComicStyle &other)
     // for it, as the warm-up frames did for the game's pair.
     GameRegistry::setComicStyle(&other);
     for (int i = 0; i < kWarmUpFrames; ++i)
-        wholeFrameMs(world);
+        bench.frameMs();
     std::vector<double> samples[2];
     for (int i = 0; i < 2 * options.frames; ++i) {
         GameRegistry::setComicStyle(styles[i % 2]);
-        samples[i % 2].push_back(wholeFrameMs(world));
+        samples[i % 2].push_back(bench.frameMs());
     }
     GameRegistry::setComicStyle(game);
     printStats("game's pair", samples[0]);
@@ -226,11 +241,8 @@ void timeAgainst(World &world, const Options &options, ComicStyle &other)
 }
 
 // One world: switch to it, then the phased frames, then the whole frames.
-// The world is driven directly, not through the proxy, and the lives are
-// topped up before every frame: a world whose hero keeps dying (a level not
-// yet written has no floor) must not end in game over, and if a world does
-// switch, the frames still go to the world under test and the switch is
-// reported.
+// The lives are topped up before every frame: a world whose hero keeps
+// dying (a level not yet written has no floor) must not end in game over.
 void benchmark(int index, World *world, const Options &options, WorldProxy &proxy, ComicStyle *against)
 {
     GameRegistry::setLives(kLivesAtStart);
@@ -239,24 +251,26 @@ void benchmark(int index, World *world, const Options &options, WorldProxy &prox
     glFinish();
     const double initializeMs = msSince(switchStart);
     auto *level = dynamic_cast<Level *>(world);
+    Bench bench{proxy, world};
 
     for (int i = 0; i < kWarmUpFrames; ++i)
-        wholeFrameMs(*world);
+        bench.frameMs();
 
     PhaseTimer phases;
-    if (level)
-        for (int i = 0; i < options.frames; ++i) {
-            GameRegistry::setLives(kLivesAtStart);
-            phases.frame(*level);
-        }
+    if (level) {
+        level->setPhaseListener(&phases);
+        for (int i = 0; i < options.frames; ++i)
+            bench.frameMs(&phases);
+        level->setPhaseListener(nullptr);
+    }
     std::vector<double> whole;
     for (int i = 0; i < options.frames; ++i)
-        whole.push_back(wholeFrameMs(*world));
+        whole.push_back(bench.frameMs());
 
     std::printf("world %d %s: initialize %.1f ms, %d frames at %dx%d%s\n", index,
                 worldClassName(*world).c_str(), initializeMs,
                 options.frames, options.width, options.height,
-                proxy.world() != world ? " (it switched worlds during the run)" : "");
+                bench.switched ? " (it switched worlds during the run)" : "");
     if (level)
         std::printf("  shaded pass wrote %u pixels, %.2f per pixel of the picture\n", phases.shadedFragments,
                     double(phases.shadedFragments) / (double(options.width) * options.height));
@@ -267,7 +281,7 @@ void benchmark(int index, World *world, const Options &options, WorldProxy &prox
     std::printf("  headroom against the %.0f ms tick: mean %+.2f ms, p95 %+.2f ms\n", kTickMs,
                 kTickMs - s.mean, kTickMs - s.p95);
     if (against)
-        timeAgainst(*world, options, *against);
+        timeAgainst(bench, options, *against);
 }
 
 int run(int argc, char **argv)

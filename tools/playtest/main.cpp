@@ -50,12 +50,14 @@
 #include "app/ProcessExit.h"
 #include "app/QtNameEntry.h"
 #include "app/ScriptPlayer.h"
+#include "app/FrameSchedule.h"
 #include "app/WarningBox.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
 #include "render/BitmapText.h"
 #include "render/GlewInit.h"
 #include "render/OffscreenTarget.h"
+#include "run/StepRunner.h"
 #include "CrashReport.h"
 #include "RandomInput.h"
 #include "world/Level.h"
@@ -64,6 +66,7 @@
 #include <QString>
 #include <QTime>
 #include <climits>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -74,7 +77,6 @@
 namespace {
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
-constexpr int kFramesPerSecond = 50;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
                            "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] [--all-worlds] "
                            "SCRIPT | --random SEED\n";
@@ -138,7 +140,8 @@ bool parseOptions(int argc, char **argv, Options &options)
         else
             return false;
     }
-    return options.script.empty() == options.random && options.frames >= 0 && options.drawEvery >= 1;
+    return options.script.empty() == options.random && options.frames >= 0 && options.drawEvery >= 1 &&
+           options.drawEvery <= INT_MAX;
 }
 
 // A whole decimal number from 0 to `most`, nothing around it.
@@ -189,54 +192,84 @@ void printPosition(long frame)
         }
 }
 
+// The driver's side of every step: the script's (or the random) input
+// before it; after it the play clock, the trace, the positions and the
+// check that every value is finite. The play time advances one second
+// every 50 steps rather than with the wall clock, so that a run depends on
+// nothing but its script.
+class Driver : public StepObserver {
+public:
+    Driver(const Options &options, const InputScript &script, GameObjects &game, GameTracer &tracer, long &frame)
+        : options(options), game(game), tracer(tracer), frame(frame), player(script.events),
+          randomInput(options.seed), framesIn(game.worlds.size(), 0)
+    {
+    }
+
+    void beforeStep() override
+    {
+        player.applyDue(frame, *game.proxy);
+        if (options.random) {
+            randomInput.sendFrame(*game.proxy);
+            if (GameRegistry::getLives() < kRandomRunLives)
+                GameRegistry::setLives(kRandomRunLives);
+        }
+        if (const int index = tracer.currentWorldIndex(); index >= 0)
+            ++framesIn[size_t(index)];
+    }
+
+    void afterStep() override
+    {
+        ++frame;
+        if (frame % FrameSchedule::kStepsPerSecond == 0) // as the window does, stopping at 23:59:59
+            GameRegistry::setPlayTime(PlayClock::advance(GameRegistry::getPlayTime(), 1));
+        tracer.observe(frame);
+        if (options.positions > 0 && frame % options.positions == 0)
+            printPosition(frame);
+        if (const std::string bad = firstNonFiniteValue(); !bad.empty() && failure.empty())
+            failure = "frame " + std::to_string(frame) + " in world " + std::to_string(tracer.currentWorldIndex()) +
+                      ": " + bad + " is not finite (seed " + std::to_string(options.seed) + ")";
+    }
+
+private:
+    const Options &options;
+    GameObjects &game;
+    GameTracer &tracer;
+    long &frame;
+    ScriptPlayer player;
+    RandomInput randomInput;
+
+public:
+    std::vector<long> framesIn;
+    // The first value that was not finite, or empty.
+    std::string failure;
+};
+
 // Plays the frames: in the start world, or with --all-worlds in every world
-// from there on. Returns the exit status: 0, or 3 for a value that is not
-// finite.
+// from there on, drawing every --draw-every-th. Returns the exit status: 0,
+// or 3 for a value that is not finite.
 int play(const Options &options, const InputScript &script, GameObjects &game, GameTracer &tracer, long &frame)
 {
-    QTime playTime = GameRegistry::getPlayTime();
-    ScriptPlayer player(script.events);
-    RandomInput randomInput(options.seed);
-    std::vector<long> framesIn(game.worlds.size(), 0);
+    Driver driver(options, script, game, tracer, frame);
     const int lastWorld = options.allWorlds ? int(game.worlds.size()) - 1 : options.world;
-    for (int world = options.world; world <= lastWorld; ++world) {
+    for (int world = options.world; world <= lastWorld && driver.failure.empty(); ++world) {
         if (world != options.world) {
             game.proxy->setWorld(game.worlds[size_t(world)]);
             tracer.enteredInTurn(frame);
         }
-        for (long end = frame + options.frames; frame < end; ++frame) {
-            player.applyDue(frame, *game.proxy);
-            if (options.random) {
-                randomInput.sendFrame(*game.proxy);
-                if (GameRegistry::getLives() < kRandomRunLives)
-                    GameRegistry::setLives(kRandomRunLives);
-            }
-            const int index = tracer.currentWorldIndex();
-            if (index >= 0)
-                ++framesIn[size_t(index)];
-            if ((frame + 1) % options.drawEvery == 0)
-                game.proxy->paint();
-            else
-                game.proxy->stepWithoutDrawing();
-            if ((frame + 1) % kFramesPerSecond == 0) {
-                playTime = PlayClock::advance(playTime, 1); // as the window does, stopping at 23:59:59
-                GameRegistry::setPlayTime(playTime);
-            }
-            tracer.observe(frame + 1);
-            if (options.positions > 0 && (frame + 1) % options.positions == 0)
-                printPosition(frame + 1);
-            if (const std::string bad = firstNonFiniteValue(); !bad.empty()) {
-                std::fprintf(stderr, "playtest: frame %ld in world %d: %s is not finite (seed %llu)\n", frame + 1,
-                             tracer.currentWorldIndex(), bad.c_str(),
-                             static_cast<unsigned long long>(options.seed));
-                return 3;
-            }
+        for (const long end = frame + options.frames; frame < end && driver.failure.empty();) {
+            const long chunk = std::min(options.drawEvery, end - frame);
+            if (runSteps(*game.proxy, int(chunk), &driver) == 0)
+                break;
         }
+    }
+    if (!driver.failure.empty()) {
+        std::fprintf(stderr, "playtest: %s\n", driver.failure.c_str());
+        return 3;
     }
     if (options.random || options.allWorlds) {
         std::printf("frames in worlds:");
-        for (size_t i = 0; i < framesIn.size(); ++i)
-            std::printf(" %zu:%ld", i, framesIn[i]);
+        for (size_t i = 0; i < driver.framesIn.size(); ++i)
+            std::printf(" %zu:%ld", i, driver.framesIn[i]);
         std::printf("\n");
     }
     return 0;
