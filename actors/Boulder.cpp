@@ -1,6 +1,7 @@
 #include "actors/Boulder.h"
 
 #include "app/GameRegistry.h"
+#include "core/Angles.h"
 #include "render/GL.h"
 
 #include <cmath>
@@ -11,7 +12,6 @@ constexpr float kDefaultRadius = 1.0f;
 // Drawing spin: degrees turned per world unit of velocity per step, kept
 // within one full turn.
 constexpr float kRollDegreesPerUnit = 5.0f;
-constexpr float kFullTurnDegrees = 360.0f;
 // A harmless ball keeps this share of its displacement on the face it is
 // already rolling on, so on level ground it comes to rest.
 constexpr float kHarmlessCarry = 0.5f;
@@ -97,8 +97,8 @@ void Boulder::move()
     savePreviousPosition();
     // The ball writes its position directly; nextPosition is not used.
     position = position + gravity + velocity;
-    rollZ = std::fmod(velocity[0] * kRollDegreesPerUnit + rollZ, kFullTurnDegrees);
-    rollX = std::fmod(velocity[2] * kRollDegreesPerUnit + rollX, kFullTurnDegrees);
+    rollZ = std::fmod(velocity[0] * kRollDegreesPerUnit + rollZ, Angles::kFullTurn);
+    rollX = std::fmod(velocity[2] * kRollDegreesPerUnit + rollX, Angles::kFullTurn);
 }
 
 void Boulder::draw()

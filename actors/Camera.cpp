@@ -1,6 +1,7 @@
 #include "actors/Camera.h"
 
 #include "actors/Player.h"
+#include "core/Angles.h"
 #include "app/GameRegistry.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
@@ -10,7 +11,6 @@
 #include <cmath>
 
 namespace {
-constexpr float kRadiansPerDegree = 3.14159265358979323846f / 180.0f;
 
 // Distances in world units.
 constexpr float kStartDistance = 5.0f;
@@ -22,7 +22,6 @@ constexpr float kPivotHeight = 0.5f;      // view pivot above the hero's centre
 // Angles in degrees.
 constexpr float kPitchLimit = 90.0f;
 constexpr float kPitchSpring = 0.5f;
-constexpr float kFullTurn = 360.0f;
 
 // Projection.
 constexpr double kFieldOfView = 60.0;
@@ -66,7 +65,7 @@ void Camera::setPitch(float degrees)
 
 void Camera::setHeading(float degrees)
 {
-    heading = std::fabs(degrees) < kFullTurn ? degrees : 0.0f;
+    heading = std::fabs(degrees) < Angles::kFullTurn ? degrees : 0.0f;
 }
 
 void Camera::reset()
@@ -119,8 +118,8 @@ void Camera::move()
     // The point (0, -0.5, -d) turned by -pitch about x, then by -heading
     // about y, as a row vector through the three matrices in turn.
     offsetMatrix.setTranslate(SbVec3f(0.0f, -kPivotHeight, -actualDistance));
-    pitchMatrix.setRotate(SbRotation(SbVec3f(1.0f, 0.0f, 0.0f), -pitch * kRadiansPerDegree));
-    headingMatrix.setRotate(SbRotation(SbVec3f(0.0f, 1.0f, 0.0f), -heading * kRadiansPerDegree));
+    pitchMatrix.setRotate(SbRotation(SbVec3f(1.0f, 0.0f, 0.0f), -pitch * Angles::kRadiansPerDegree));
+    headingMatrix.setRotate(SbRotation(SbVec3f(0.0f, 1.0f, 0.0f), -heading * Angles::kRadiansPerDegree));
     SbVec3f offset(0.0f, 0.0f, 0.0f);
     offsetMatrix.multVecMatrix(offset, offset);
     pitchMatrix.multVecMatrix(offset, offset);

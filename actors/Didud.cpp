@@ -1,5 +1,6 @@
 #include "actors/Didud.h"
 
+#include "core/Angles.h"
 #include "render/GL.h"
 
 #include <algorithm>
@@ -10,9 +11,6 @@ const FigureFiles kDidudFiles{"DidudHead.bmp",        "DidudBody.bmp",    "Didud
                               "DidudHeadTwinkle.bmp", "Sounds\\jump.wav", "Sounds\\DEAD.wav"};
 
 constexpr float kRadius = 0.5f;
-constexpr float kDegreesPerRadian = 180.0f / 3.14159265358979323846f;
-// A heading of a full turn or more is refused.
-constexpr float kFullTurn = 360.0f;
 // The Didud jumps when its target stands more than this much higher.
 constexpr float kJumpAtHeightDifference = 2.0f;
 // Heading 0 walks towards -z.
@@ -56,7 +54,7 @@ void Didud::resolveCollisionWith(Entity &other)
 void Didud::setHeading(float degrees)
 {
     // NaN fails the comparison too, so it never becomes the heading.
-    if (std::fabs(degrees) < kFullTurn)
+    if (std::fabs(degrees) < Angles::kFullTurn)
         heading = degrees;
 }
 
@@ -106,7 +104,7 @@ void Didud::think()
     // keeps its heading. Rounding can push the cosine just past 1.
     if (distance > 0.0f) {
         const float cosine = std::clamp(kHomeDirection.dot(to) / (distance * kHomeDirection.length()), -1.0f, 1.0f);
-        float degrees = std::acos(cosine) * kDegreesPerRadian;
+        float degrees = std::acos(cosine) * Angles::kDegreesPerRadian;
         if (kRightDirection.dot(to) < 0.0f)
             degrees = -degrees;
         setHeading(degrees);

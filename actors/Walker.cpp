@@ -1,12 +1,12 @@
 #include "actors/Walker.h"
 
 #include "app/GameRegistry.h"
+#include "core/Angles.h"
 #include "render/GL.h"
 
 #include <cmath>
 
 namespace {
-constexpr float kRadiansPerDegree = 3.14159265358979323846f / 180.0f;
 
 // Gait, per step: walking starts at kWalkStart and creeps up by kWalkGain
 // until it passes kWalkTop (so steady walking settles at 1.02). The
@@ -137,7 +137,7 @@ void Walker::startJump()
 
 void Walker::stepHorizontally()
 {
-    const float h = heading * kRadiansPerDegree;
+    const float h = heading * Angles::kRadiansPerDegree;
     const SbVec3f forward(std::sin(h), 0.0f, -std::cos(h));
     const SbVec3f left(-std::cos(h), 0.0f, -std::sin(h));
     const float stride = kStride * walkSpeed;

@@ -1,9 +1,8 @@
 #include "app/InputRecorder.h"
 
-namespace {
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
+#include "core/MouseButtons.h"
 
+namespace {
 int sign(int value) { return (value > 0) - (value < 0); }
 } // namespace
 
@@ -46,7 +45,7 @@ void InputRecorder::mouseMoved(long frame, int x, int y, int centreX, int centre
 
 void InputRecorder::mouseButton(long frame, int button, bool pressed)
 {
-    if (button != kLeftButton && button != kRightButton)
+    if (button != MouseButtons::kLeft && button != MouseButtons::kRight)
         return;
     InputEvent event;
     event.kind = pressed ? InputEvent::ButtonDown : InputEvent::ButtonUp;

@@ -1,5 +1,7 @@
 #include "app/InputScript.h"
 
+#include "core/MouseButtons.h"
+
 #include <Qt>
 #include <fstream>
 #include <sstream>
@@ -17,7 +19,7 @@ const std::map<std::string, int> kKeys = {
 const std::map<std::string, std::pair<int, int>> kMoves = {
     {"left", {-1, 0}}, {"right", {1, 0}}, {"up", {0, -1}}, {"down", {0, 1}}};
 
-const std::map<std::string, int> kButtons = {{"left", 1}, {"right", 2}};
+const std::map<std::string, int> kButtons = {{"left", MouseButtons::kLeft}, {"right", MouseButtons::kRight}};
 
 std::string lineError(int line, const std::string &what)
 {
@@ -149,8 +151,8 @@ std::string eventText(const InputEvent &event)
                 return "mouse " + name;
         break;
     case InputEvent::MouseAt: return "mouse at " + std::to_string(event.dx) + " " + std::to_string(event.dy);
-    case InputEvent::ButtonDown: return event.button == 1 ? "button down left" : "button down right";
-    case InputEvent::ButtonUp: return event.button == 1 ? "button up left" : "button up right";
+    case InputEvent::ButtonDown: return event.button == MouseButtons::kLeft ? "button down left" : "button down right";
+    case InputEvent::ButtonUp: return event.button == MouseButtons::kLeft ? "button up left" : "button up right";
     case InputEvent::Wheel:
         if (event.delta % kWheelDeltaPerNotch == 0)
             return "wheel " + std::to_string(event.delta / kWheelDeltaPerNotch);

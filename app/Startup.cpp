@@ -78,8 +78,7 @@ bool startAtWorld(GameObjects &game, int world)
     World *first = nullptr;
     for (int i = 0; i < world; ++i)
         first = GameRegistry::takeNextWorld();
-    game.proxy = new WorldProxy(first);
-    GameRegistry::setWorldProxy(game.proxy);
+    game.proxy->startWith(first);
     return true;
 }
 

@@ -15,6 +15,9 @@ class WorldProxy {
 public:
     explicit WorldProxy(World *world);
 
+    // Points the proxy at the world a run starts in, before anything is set
+    // up: the window's first initializeGL sets it up.
+    void startWith(World *world) { current = world; }
     // Switches at once (start-up, the tools).
     void setWorld(World *world);
     // Asks for a switch at the end of the step under way; a later request

@@ -2,6 +2,7 @@
 
 #include "actors/Camera.h"
 #include "actors/Player.h"
+#include "core/MouseButtons.h"
 
 #include <Qt>
 
@@ -14,9 +15,6 @@ constexpr float kTurnStepDegrees = 3.0f;
 constexpr float kZoomPerDelta = 0.005f;
 constexpr float kFirstZoomOutDistance = 1.5f;
 constexpr float kMaxZoomDistance = 6.0f;
-
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
 
 bool isKey(int key, int letter, int arrow) { return key == letter || key == arrow; }
 } // namespace
@@ -70,11 +68,11 @@ void Level::keyReleased(int key, int)
 
 void Level::mouseButton(int button, bool pressed)
 {
-    if (button == kLeftButton) {
+    if (button == MouseButtons::kLeft) {
         leftButtonDown = pressed;
         if (pressed)
             player->jump();
-    } else if (button == kRightButton) {
+    } else if (button == MouseButtons::kRight) {
         rightButtonDown = pressed;
     }
 }
