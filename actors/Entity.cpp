@@ -1,6 +1,6 @@
 #include "actors/Entity.h"
 
-#include "app/WarningBox.h"
+#include "core/WarningBox.h"
 
 #include <cmath>
 #include <utility>

@@ -2,8 +2,8 @@
 
 #include "actors/AudioDevice.h"
 #include "actors/Entity.h"
-#include "app/FileReport.h"
-#include "app/Paths.h"
+#include "core/FileReport.h"
+#include "core/Paths.h"
 
 #include <AL/al.h>
 #include <AL/alut.h>

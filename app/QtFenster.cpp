@@ -1,9 +1,9 @@
 #include "app/QtFenster.h"
 
-#include "app/FrameSchedule.h"
+#include "core/FrameSchedule.h"
 #include "app/GameRegistry.h"
-#include "app/Paths.h"
-#include "app/PlayClock.h"
+#include "core/Paths.h"
+#include "core/PlayClock.h"
 #include "app/RunSession.h"
 #include "app/WorldProxy.h"
 #include "run/StepRunner.h"

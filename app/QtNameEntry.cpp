@@ -1,7 +1,7 @@
 #include "app/QtNameEntry.h"
 
 #include "app/GameRegistry.h"
-#include "app/Paths.h"
+#include "core/Paths.h"
 #include "app/QtFenster.h"
 
 #include <QGridLayout>

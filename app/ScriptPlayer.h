@@ -1,5 +1,5 @@
 #pragma once
-#include "app/InputScript.h"
+#include "core/InputScript.h"
 
 #include <vector>
 

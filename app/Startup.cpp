@@ -1,9 +1,12 @@
 #include "app/Startup.h"
 
+#include "app/WarningDialog.h"
+#include "core/WarningBox.h"
+
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
-#include "app/Paths.h"
+#include "core/Paths.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
 #include "app/RunSession.h"
@@ -169,6 +172,7 @@ int runGame(int argc, char **argv)
     // anywhere else is a broken installation.
     if (std::string problem = settleFiles(options); !problem.empty())
         return refuse(problem, options.dataDirectory.empty() ? kNoDataExitCode : kRefusedExitCode);
+    setWarningBoxHook(showWarningDialog);
     RunSession session;
     if (std::string problem = prepareSession(options, session); !problem.empty())
         return refuse(problem);

@@ -1,4 +1,4 @@
-#include "app/ProcessExit.h"
+#include "core/ProcessExit.h"
 #include "app/Startup.h"
 
 int main(int argc, char **argv) { leaveProcess(runGame(argc, argv)); }

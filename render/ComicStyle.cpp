@@ -1,8 +1,8 @@
 #include "render/ComicStyle.h"
 
-#include "app/FileReport.h"
-#include "app/Paths.h"
-#include "app/WarningBox.h"
+#include "core/FileReport.h"
+#include "core/Paths.h"
+#include "core/WarningBox.h"
 #include "render/ColorRamp.h"
 #include "render/GL.h"
 #include "render/GLSL.h"

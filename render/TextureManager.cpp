@@ -1,8 +1,8 @@
 // The texture manager: every load reads the file again and creates a new GL
 // texture; a texture index is a position in the registry's texture list.
-#include "app/FileReport.h"
+#include "core/FileReport.h"
 #include "app/GameRegistry.h"
-#include "app/Paths.h"
+#include "core/Paths.h"
 #include "render/GL.h"
 
 #include "imagebase"

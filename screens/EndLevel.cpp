@@ -2,13 +2,13 @@
 
 #include "actors/Camera.h"
 #include "actors/Player.h"
-#include "app/FileReport.h"
+#include "core/FileReport.h"
 #include "app/GameRegistry.h"
-#include "app/Paths.h"
+#include "core/Paths.h"
 #include "render/BitmapText.h"
 #include "render/GL.h"
 #include "render/Overlay.h"
-#include "screens/HighScoreTable.h"
+#include "core/HighScoreTable.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 #include "actors/Entity.h"
 #include "actors/Player.h"
 #include "app/GameRegistry.h"
-#include "app/WarningBox.h"
+#include "core/WarningBox.h"
 #include "geometry/Surface.h"
 #include "support/GlContext.h"
 

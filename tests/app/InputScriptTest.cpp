@@ -1,6 +1,6 @@
 // The input scripts: what a recording writes, and what a replay reads.
 #include "app/InputRecorder.h"
-#include "app/InputScript.h"
+#include "core/InputScript.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // GLEW before anything that brings in Qt's GL headers.
 #include "render/GL.h"
 
-#include "app/FrameSchedule.h"
+#include "core/FrameSchedule.h"
 #include "app/GameRegistry.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"

@@ -1,7 +1,7 @@
 // ComicStyle: its ramps and its program built from files in a scratch
 // directory; then the generated comic shaders (from the run directory)
 // drawing, checked by what reaches the framebuffer.
-#include "app/WarningBox.h"
+#include "core/WarningBox.h"
 #include "render/ColorRamp.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"

@@ -1,7 +1,7 @@
 #include "support/Application.h"
 
 #include "app/Startup.h"
-#include "app/WarningBox.h"
+#include "core/WarningBox.h"
 #include "render/BitmapText.h"
 
 QApplication *ensureApplication()

@@ -2,7 +2,7 @@
 // process leaves through leaveProcess, past the software renderer's
 // exit-time teardown that now and then aborted a program whose tests had
 // all passed.
-#include "app/ProcessExit.h"
+#include "core/ProcessExit.h"
 
 #include <gtest/gtest.h>
 

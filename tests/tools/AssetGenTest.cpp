@@ -2,7 +2,7 @@
 // game will read from them: every file, in the format its loader takes,
 // and no picture blank, no sound silent.
 #include "imagebase"
-#include "screens/HighScoreTable.h"
+#include "core/HighScoreTable.h"
 #include "support/Files.h"
 
 #include <gtest/gtest.h>

@@ -17,7 +17,7 @@
 // figure's own, so the figure's pixels are taken without the rim that a
 // line's width covers.
 #include "app/GameRegistry.h"
-#include "app/InputScript.h"
+#include "core/InputScript.h"
 #include "app/ScriptPlayer.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"

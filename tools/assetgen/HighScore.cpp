@@ -2,7 +2,7 @@
 // times, so it is created only when the run directory has none: rebuilding
 // must never erase anyone's scores.
 #include "Generators.h"
-#include "screens/HighScoreTable.h"
+#include "core/HighScoreTable.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -10,7 +10,7 @@
 #include "app/GameRegistry.h"
 #include "app/QtFenster.h"
 #include "app/Startup.h"
-#include "app/WarningBox.h"
+#include "core/WarningBox.h"
 #include "render/BitmapText.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "actors/Camera.h"
 #include "actors/Entity.h"
 #include "app/GameRegistry.h"
-#include "app/InputScript.h"
+#include "core/InputScript.h"
 #include "app/WorldProxy.h"
 #include "world/Level.h"
 

@@ -4,7 +4,7 @@
 //
 //   tablewriter write FILE [COUNT]   COUNT rewrites (0, the default: until killed)
 //   tablewriter check FILE           status 0 when FILE holds table A or table B exactly
-#include "screens/HighScoreTable.h"
+#include "core/HighScoreTable.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "app/FrameSchedule.h"
+#include "core/FrameSchedule.h"
 
 using namespace FrameSchedule;
 

@@ -1,4 +1,4 @@
-#include "app/PlayClock.h"
+#include "core/PlayClock.h"
 
 namespace PlayClock {
 

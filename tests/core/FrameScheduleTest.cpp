@@ -1,8 +1,8 @@
 // The window's two clocks: the fixed-step schedule (wall-clock time in,
 // steps out, with the remainder carried to the next repaint and a cap per
 // repaint) and the play clock of whole seconds.
-#include "app/FrameSchedule.h"
-#include "app/PlayClock.h"
+#include "core/FrameSchedule.h"
+#include "core/PlayClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Where the game reads and writes: the working directory when it holds the
 // game's files, else a data directory that is only read, with the
 // high-score table in the user's own directory.
-#include "app/Paths.h"
+#include "core/Paths.h"
 #include "support/Files.h"
 
 #include <QTemporaryDir>

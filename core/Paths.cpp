@@ -1,6 +1,6 @@
-#include "app/Paths.h"
+#include "core/Paths.h"
 
-#include "screens/HighScoreTable.h"
+#include "core/HighScoreTable.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 // The high-score table without a screen: where a time goes, what the file
 // becomes, that a failed rewrite leaves the old table, and that a hostile
 // file costs no more to read than a sound one.
-#include "screens/HighScoreTable.h"
+#include "core/HighScoreTable.h"
 #include "support/Files.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "screens/HighScoreTable.h"
+#include "core/HighScoreTable.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/InputScript.h"
+#include "core/InputScript.h"
 
 #include "core/MouseButtons.h"
 

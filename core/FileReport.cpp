@@ -1,4 +1,4 @@
-#include "app/FileReport.h"
+#include "core/FileReport.h"
 
 #include <cstdio>
 #include <set>
