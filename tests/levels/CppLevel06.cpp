@@ -1,10 +1,10 @@
-#include "levels/Level06.h"
+#include "CppLevels.h"
 
 // A ledge along a lava channel below a high terrace, on which four pushers
 // shove boulders over the edge.
-Level06::Level06() : ScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
+CppLevel06::CppLevel06() : CppScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
 
-void Level06::buildContent()
+void CppLevel06::buildContent()
 {
     const unsigned stone = textures[0], grass = textures[1];
 
@@ -38,7 +38,7 @@ void Level06::buildContent()
         flipMovingQuadrat(pusher);
 }
 
-void Level06::placeActors()
+void CppLevel06::placeActors()
 {
     setStartPosition(SbVec3f(12, 7, 2));
     constexpr float kBoulderRadius = 2.5f;

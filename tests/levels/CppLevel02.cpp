@@ -1,9 +1,9 @@
-#include "levels/Level02.h"
+#include "CppLevels.h"
 
 // A narrow corridor under three pistons.
-Level02::Level02() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
+CppLevel02::CppLevel02() : CppScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
-void Level02::buildContent()
+void CppLevel02::buildContent()
 {
     const unsigned floor = textures[0], metal = textures[1], brick = textures[2];
 
@@ -34,4 +34,4 @@ void Level02::buildContent()
         setMovingQuadratTextures(piston, metal, metal, metal, metal, metal, metal);
 }
 
-void Level02::placeActors() { setStartPosition(SbVec3f(102, 2, 0)); }
+void CppLevel02::placeActors() { setStartPosition(SbVec3f(102, 2, 0)); }

@@ -1,10 +1,10 @@
-#include "levels/Level07.h"
+#include "CppLevels.h"
 
 // A lava gap with a bridge, a button that lets the bridge sink, and a
 // Didud guarding the exit.
-Level07::Level07() : ScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
+CppLevel07::CppLevel07() : CppScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
 
-void Level07::buildContent()
+void CppLevel07::buildContent()
 {
     const unsigned stone = textures[0], grass = textures[1];
 
@@ -38,7 +38,7 @@ void Level07::buildContent()
         flipMovingQuadrat(box);
 }
 
-void Level07::placeActors()
+void CppLevel07::placeActors()
 {
     setStartPosition(SbVec3f(10, 3.5f, 2));
     addDidud(SbVec3f(10, 3.5f, 90), 30);

@@ -1,9 +1,9 @@
-#include "levels/Level03.h"
+#include "CppLevels.h"
 
 // A hall with low hurdles, swept by a sliding wall.
-Level03::Level03() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
+CppLevel03::CppLevel03() : CppScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
-void Level03::buildContent()
+void CppLevel03::buildContent()
 {
     const unsigned floor = textures[0], metal = textures[1], brick = textures[2];
 
@@ -27,4 +27,4 @@ void Level03::buildContent()
     flipMovingQuadrat(wall);
 }
 
-void Level03::placeActors() { setStartPosition(SbVec3f(102, 2, 0)); }
+void CppLevel03::placeActors() { setStartPosition(SbVec3f(102, 2, 0)); }

@@ -1,10 +1,10 @@
-#include "levels/Level01.h"
+#include "CppLevels.h"
 
 // A lava room with a staircase of blocks; a switch on the highest step
 // brings a platform over to the raised slab with the exit.
-Level01::Level01() : ScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
+CppLevel01::CppLevel01() : CppScriptedLevel({"blueStone.bmp", "grass.bmp", "lava.bmp"}) {}
 
-void Level01::buildContent()
+void CppLevel01::buildContent()
 {
     const unsigned stone = textures[0], grass = textures[1], lava = textures[2];
 
@@ -35,4 +35,4 @@ void Level01::buildContent()
     flipMovingQuadrat(platform);
 }
 
-void Level01::placeActors() { setStartPosition(SbVec3f(20, 5, 20)); }
+void CppLevel01::placeActors() { setStartPosition(SbVec3f(20, 5, 20)); }

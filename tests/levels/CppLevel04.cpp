@@ -1,15 +1,15 @@
-#include "levels/Level04.h"
+#include "CppLevels.h"
 
 // A valley between two ramps under a sloped ceiling, with rolling boulders.
-Level04::Level04() : ScriptedLevel({"Boden1.bmp", "Boden2.bmp", "Ceil1.bmp"}) {}
+CppLevel04::CppLevel04() : CppScriptedLevel({"Boden1.bmp", "Boden2.bmp", "Ceil1.bmp"}) {}
 
-void Level04::configure()
+void CppLevel04::configure()
 {
     // This level keeps whatever start heading and run key it had.
     useStandardExtentAndGravity();
 }
 
-void Level04::buildContent()
+void CppLevel04::buildContent()
 {
     const unsigned ground = textures[0], ramp = textures[1], ceiling = textures[2];
 
@@ -29,7 +29,7 @@ void Level04::buildContent()
     flipSurface(nearCeiling);
 }
 
-void Level04::placeActors()
+void CppLevel04::placeActors()
 {
     setStartPosition(SbVec3f(102, 6, 0));
     constexpr float kBoulderRadius = 3.5f;

@@ -1,10 +1,10 @@
-#include "levels/Level05.h"
+#include "CppLevels.h"
 
 // Two floors separated by a green acid pool with a ferry, and two walls
 // whose doors open while something stands on the green button before them.
-Level05::Level05() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
+CppLevel05::CppLevel05() : CppScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
-void Level05::buildContent()
+void CppLevel05::buildContent()
 {
     const unsigned floor = textures[0], metal = textures[1], brick = textures[2];
 
@@ -52,7 +52,7 @@ void Level05::buildContent()
         flipMovingQuadrat(box);
 }
 
-void Level05::placeActors()
+void CppLevel05::placeActors()
 {
     setStartPosition(SbVec3f(10, 7, 2));
     constexpr float kBoulderRadius = 1.0f;

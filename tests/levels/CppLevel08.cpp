@@ -1,10 +1,10 @@
-#include "levels/Level08.h"
+#include "CppLevels.h"
 
 // An arena closed by a door that only a Didud can open, by stepping on a
 // fenced red plate in the pit.
-Level08::Level08() : ScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
+CppLevel08::CppLevel08() : CppScriptedLevel({"Floor.bmp", "Metal.bmp", "Brick.bmp"}) {}
 
-void Level08::buildContent()
+void CppLevel08::buildContent()
 {
     const unsigned floor = textures[0], metal = textures[1], brick = textures[2];
 
@@ -52,7 +52,7 @@ void Level08::buildContent()
         flipMovingQuadrat(box);
 }
 
-void Level08::placeActors()
+void CppLevel08::placeActors()
 {
     setStartPosition(SbVec3f(2, 24, 2));
     constexpr float kSightRange = 15.0f;
