@@ -36,7 +36,6 @@ public:
     bool reactsToPlayer() const { return playerTriggers; }
     int getElapsed() const { return elapsed; }
     int getDelay() const { return delay; }
-    const MovingQuadrat &getBlock() const { return block; }
     SbVec3f getNormal() const { return normal; }
 
 private:
