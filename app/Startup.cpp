@@ -3,6 +3,7 @@
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "app/LevelCheck.h"
 #include "app/Paths.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
@@ -164,6 +165,7 @@ int runGame(int argc, char **argv)
     case CommandLine::ShowHelp:
     case CommandLine::ShowVersion: std::fputs(options.message.c_str(), stdout); return 0;
     case CommandLine::Refuse: std::fprintf(stderr, "%s\n", options.message.c_str()); return kRefusedExitCode;
+    case CommandLine::CheckLevel: return checkLevelFile(options.levelToCheck);
     case CommandLine::Play: break;
     }
     // A --data DIR without the game's files is a bad value; finding none
