@@ -40,6 +40,8 @@ expect_refusal "record where nothing can be written" "cannot write $work/no/run.
 : "${GAME_SOURCE_DIR:?}"
 out=$("$GAME_BINARY" --check-level "$GAME_SOURCE_DIR/levels/data/Level08.level" 2>&1); status=$?
 [ "$status" -eq 0 ] && [ -z "$out" ] || fail "--check-level of a good file: $status $out"
+out=$("$GAME_BINARY" --check-level "$GAME_SOURCE_DIR/docs/example.level" 2>&1); status=$?
+[ "$status" -eq 0 ] && [ -z "$out" ] || fail "--check-level of the documented example: $status $out"
 printf 'setStartPosition (1, 1, 1)\nbox = addQuadrat (0, 0, 0) 1 1\nflipQuadrat crate\n' >"$work/bad.level"
 out=$("$GAME_BINARY" --check-level "$work/bad.level" 2>&1); status=$?
 expected="$work/bad.level:2:31: too few arguments: addQuadrat takes 4 arguments (origin, size x, size y, size z), found 3
