@@ -50,7 +50,9 @@ SbVec3f extentOf(const LevelDescription &level)
 
 void LevelProblems::add(int line, int column, std::string message)
 {
-    problems.push_back({line, column, std::move(message)});
+    // One line may hold several problems: the limit holds all the same.
+    if (!full())
+        problems.push_back({line, column, std::move(message)});
 }
 
 bool LevelProblems::full() const { return problems.size() >= std::size_t(LevelLimits::kMaxErrors); }

@@ -7,6 +7,7 @@
 // The problems found in a level file, each at a line and column.
 class LevelProblems {
 public:
+    // Keeps the first LevelLimits::kMaxErrors problems only.
     void add(int line, int column, std::string message);
     bool empty() const { return problems.empty(); }
     // Reading stops once LevelLimits::kMaxErrors are found.

@@ -109,6 +109,9 @@ TEST(LevelReader, ReportsEveryBadLineInOrderAndStopsAfterTheLimit)
     const LevelReading stopped = readLevel("t.level", many);
     ASSERT_EQ(stopped.errors.size(), std::size_t(LevelLimits::kMaxErrors) + 1);
     EXPECT_EQ(stopped.errors.back(), "t.level: too many errors; the rest of the file was not read");
+    // The limit holds for a line with several problems too.
+    const LevelReading crowded = readLevel("t.level", many.substr(0, 8 * 19) + "setQuadratTextures x a b c d e f\n");
+    EXPECT_EQ(crowded.errors.size(), std::size_t(LevelLimits::kMaxErrors) + 1);
 
     EXPECT_EQ(firstError(std::string(LevelLimits::kMaxFileBytes + 1, '#')), "t.level:1:1: the file is larger than 1048576 bytes");
     std::string boxes;
