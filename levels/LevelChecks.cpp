@@ -60,8 +60,9 @@ bool LevelProblems::full() const { return problems.size() >= std::size_t(LevelLi
 std::vector<std::string> LevelProblems::format(const std::string &fileName) const
 {
     std::vector<Problem> sorted = problems;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const Problem &a, const Problem &b) { return a.line != b.line ? a.line < b.line : a.column < b.column; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Problem &a, const Problem &b) {
+        return a.line != b.line ? a.line < b.line : a.column < b.column;
+    });
     std::vector<std::string> lines;
     for (const Problem &p : sorted)
         lines.push_back(fileName + ":" + std::to_string(p.line) + ":" + std::to_string(p.column) + ": " + p.message);
@@ -81,9 +82,11 @@ void checkLevelAsWhole(const LevelDescription &level, int lastLine, bool startRe
         const std::vector<SbVec3f> corners = staticCorners(call);
         if (std::all_of(corners.begin(), corners.end(), [&](SbVec3f c) { return inside(c, extent); }))
             continue;
-        const char *what = call.operation == Op::AddQuadrat ? "the box" : call.operation == Op::AddEndCube ? "the exit" : "the surface";
-        problems.add(call.line, call.column, std::string(what) + " reaches outside the level's extent, from (0, 0, 0) to " +
-                                                 pointText(extent));
+        const char *what = call.operation == Op::AddQuadrat   ? "the box"
+                           : call.operation == Op::AddEndCube ? "the exit"
+                                                              : "the surface";
+        problems.add(call.line, call.column,
+                     std::string(what) + " reaches outside the level's extent, from (0, 0, 0) to " + pointText(extent));
     }
     if (startRequired && !hasStart)
         problems.add(lastLine, 1, "no setStartPosition: a level needs the hero's start position");

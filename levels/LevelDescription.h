@@ -57,9 +57,9 @@ struct LevelCall {
     std::vector<SbVec3f> points;
     std::vector<float> numbers;
     std::vector<int> integers;
-    bool harmless = false;    // addBoulder
-    std::string textureFile;  // loadTexture, a bare file name in the texture folder
-    int line = 0;             // where the file says it, 1-based
+    bool harmless = false;   // addBoulder
+    std::string textureFile; // loadTexture, a bare file name in the texture folder
+    int line = 0;            // where the file says it, 1-based
     int column = 0;
 };
 
@@ -76,14 +76,14 @@ constexpr int kMaxLines = 20000;
 constexpr std::size_t kMaxNameLength = 64;
 constexpr int kMaxErrors = 20; // reported; the reader stops after these
 constexpr int kMaxTextures = 16;
-constexpr int kMaxBoxes = 1000;      // static boxes, six faces each
-constexpr int kMaxSurfaces = 1000;   // plain and hazardous together
+constexpr int kMaxBoxes = 1000;    // static boxes, six faces each
+constexpr int kMaxSurfaces = 1000; // plain and hazardous together
 constexpr int kMaxEndCubes = 100;
 constexpr int kMaxPaths = 1000;
 constexpr int kMaxWaypoints = 100;   // per path
 constexpr int kMaxMovingBoxes = 100; // each is tested against every actor every step
 constexpr int kMaxTriggers = 100;
-constexpr int kMaxActors = 100;      // boulders and Vavodi together
+constexpr int kMaxActors = 100; // boulders and Vavodi together
 // World units: coordinates, sizes, speeds per step and sight ranges.
 constexpr float kMaxCoordinate = 100000.0f;
 // The extent (the collision grid's one cell) in whole world units.

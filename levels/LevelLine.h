@@ -16,16 +16,16 @@ struct LineWord {
 
 struct LineArgument {
     bool isPoint = false;
-    LineWord word;         // when not a point
+    LineWord word;           // when not a point
     LineWord coordinates[3]; // when a point
-    int column = 0;        // where the argument starts
+    int column = 0;          // where the argument starts
 };
 
 struct LineParts {
     LineWord name;      // empty text: the line names no result
     LineWord operation; // empty text: a blank or comment line
     std::vector<LineArgument> arguments;
-    int endColumn = 0;  // just past the last character before any comment
+    int endColumn = 0; // just past the last character before any comment
 };
 
 struct LineProblem {

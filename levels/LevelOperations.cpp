@@ -30,10 +30,14 @@ std::vector<P> boxSizes(const char *originRole)
 {
     return {point(originRole), number("size x", kSize), number("size y", kSize), number("size z", kSize)};
 }
-std::vector<P> colour(P box) { return {box, number("red", kColour), number("green", kColour), number("blue", kColour)}; }
+std::vector<P> colour(P box)
+{
+    return {box, number("red", kColour), number("green", kColour), number("blue", kColour)};
+}
 std::vector<P> faceTextures(P box)
 {
-    return {box, texture("bottom"), texture("top"), texture("front"), texture("left"), texture("right"), texture("back")};
+    return {box, texture("bottom"), texture("top"), texture("front"),
+            texture("left"), texture("right"), texture("back")};
 }
 std::vector<P> concat(std::vector<P> first, std::initializer_list<P> more)
 {

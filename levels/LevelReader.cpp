@@ -56,8 +56,8 @@ void Reader::readLine(const std::string &text, int number)
 {
     line = number;
     if (text.size() > kMaxLineLength) {
-        fail(line, int(kMaxLineLength) + 1, "the line is longer than " + std::to_string(kMaxLineLength) +
-                                                " characters");
+        fail(line, int(kMaxLineLength) + 1,
+             "the line is longer than " + std::to_string(kMaxLineLength) + " characters");
         return;
     }
     LineParts parts;
@@ -88,17 +88,19 @@ bool Reader::checkName(const LineParts &parts, const OperationSpec &spec)
 {
     const LineWord &name = parts.name;
     if (spec.makes != PieceKind::Nothing && made[spec.makes] >= pieceLimit(spec.makes))
-        return fail(line, parts.operation.column, std::string("too many ") + pieceKindPlural(spec.makes) +
-                                                      ": a level has at most " +
-                                                      std::to_string(pieceLimit(spec.makes)));
+        return fail(line, parts.operation.column,
+                    std::string("too many ") + pieceKindPlural(spec.makes) + ": a level has at most " +
+                        std::to_string(pieceLimit(spec.makes)));
     if (name.text.empty())
         return true;
     if (spec.makes == PieceKind::Nothing)
         return fail(line, name.column, std::string(spec.name) + " makes nothing that could be named");
     if (!isLevelName(name.text))
-        return fail(line, name.column, "'" + name.text + "' is not a name (a letter or '_', then letters, "
-                                                         "digits and '_', at most " +
-                                           std::to_string(kMaxNameLength) + ")");
+        return fail(line, name.column,
+                    "'" + name.text +
+                        "' is not a name (a letter or '_', then letters, "
+                        "digits and '_', at most " +
+                        std::to_string(kMaxNameLength) + ")");
     if (const auto known = names.find(name.text); known != names.end())
         return fail(line, name.column,
                     "'" + name.text + "' is already made on line " + std::to_string(known->second.line));
@@ -116,11 +118,10 @@ bool Reader::checkCount(const LineParts &parts, const OperationSpec &spec)
     const std::string takes = std::string(spec.name) + " takes " + std::to_string(wanted) +
                               (wanted == 1 ? " argument" : " arguments") + (roles.empty() ? "" : " (" + roles + ")");
     if (found > wanted)
-        return fail(line, parts.arguments[wanted].column, "unexpected '" +
-                                                              (parts.arguments[wanted].isPoint
-                                                                   ? std::string("(")
-                                                                   : parts.arguments[wanted].word.text) +
-                                                              "' after the arguments: " + takes);
+        return fail(line, parts.arguments[wanted].column,
+                    "unexpected '" +
+                        (parts.arguments[wanted].isPoint ? std::string("(") : parts.arguments[wanted].word.text) +
+                        "' after the arguments: " + takes);
     return fail(line, parts.endColumn, "too few arguments: " + takes + ", found " + std::to_string(found));
 }
 
@@ -161,8 +162,8 @@ bool Reader::readArgument(const LineArgument &argument, const Parameter &paramet
         return good;
     }
     if (argument.isPoint)
-        return fail(line, argument.column, std::string("expected a single value for ") + parameter.role +
-                                               ", found a point");
+        return fail(line, argument.column,
+                    std::string("expected a single value for ") + parameter.role + ", found a point");
     const LineWord &word = argument.word;
     float value = 0.0f;
     int index = -1;
@@ -178,14 +179,15 @@ bool Reader::readArgument(const LineArgument &argument, const Parameter &paramet
     case Parameter::Flag:
         call.harmless = word.text == "true";
         return word.text == "true" || word.text == "false" ||
-               fail(line, word.column, std::string("expected true or false for ") + parameter.role + ", found '" +
-                                           word.text + "'");
+               fail(line, word.column,
+                    std::string("expected true or false for ") + parameter.role + ", found '" + word.text + "'");
     case Parameter::TextureFile:
         call.textureFile = word.text;
         return isTextureFileName(word.text) ||
-               fail(line, word.column, "expected a texture file name such as grass.bmp (letters, digits, '_', "
-                                       "'-' and '.', ending in .bmp), found '" +
-                                           word.text + "'");
+               fail(line, word.column,
+                    "expected a texture file name such as grass.bmp (letters, digits, '_', "
+                    "'-' and '.', ending in .bmp), found '" +
+                        word.text + "'");
     case Parameter::Piece: {
         const bool good = readPiece(word, parameter, index);
         call.integers.push_back(index);
@@ -198,12 +200,13 @@ bool Reader::readArgument(const LineArgument &argument, const Parameter &paramet
 bool Reader::readPoint(const LineArgument &argument, const Parameter &parameter, SbVec3f &point)
 {
     if (!argument.isPoint)
-        return fail(line, argument.column, std::string("expected a point (x, y, z) for ") + parameter.role +
-                                               ", found '" + argument.word.text + "'");
+        return fail(line, argument.column,
+                    std::string("expected a point (x, y, z) for ") + parameter.role + ", found '" + argument.word.text +
+                        "'");
     bool good = true;
     for (int axis = 0; axis < 3; ++axis)
-        good = readNumber(argument.coordinates[axis], std::string(parameter.role) + " " + kAxes[axis],
-                          parameter.range, point[axis]) &&
+        good = readNumber(argument.coordinates[axis], std::string(parameter.role) + " " + kAxes[axis], parameter.range,
+                          point[axis]) &&
                good;
     return good;
 }
@@ -222,11 +225,13 @@ bool Reader::readPiece(const LineWord &word, const Parameter &parameter, int &in
 {
     const auto known = names.find(word.text);
     if (known == names.end())
-        return fail(line, word.column, "'" + word.text + "' is not made yet: " + parameter.role + " must be " +
-                                           pieceKindName(parameter.piece) + " named on an earlier line");
+        return fail(line, word.column,
+                    "'" + word.text + "' is not made yet: " + parameter.role + " must be " +
+                        pieceKindName(parameter.piece) + " named on an earlier line");
     if (known->second.kind != parameter.piece)
-        return fail(line, word.column, "'" + word.text + "' is " + pieceKindName(known->second.kind) + ", but " +
-                                           parameter.role + " must be " + pieceKindName(parameter.piece));
+        return fail(line, word.column,
+                    "'" + word.text + "' is " + pieceKindName(known->second.kind) + ", but " + parameter.role +
+                        " must be " + pieceKindName(parameter.piece));
     index = known->second.index;
     return true;
 }

@@ -54,7 +54,7 @@ bool namesInfinityOrNaN(std::string text)
 std::string format(float value)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%g", double(value));
+    std::snprintf(text, sizeof text, "%.9g", double(value));
     return text;
 }
 

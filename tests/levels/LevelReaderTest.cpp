@@ -44,7 +44,8 @@ TEST(LevelReader, RefusesEachBadLineWithWhereAndWhatWasExpected)
         {"name used before it is made", "flipQuadrat b\n" + kBox,
          "t.level:1:13: 'b' is not made yet: box must be a box named on an earlier line"},
         {"name made twice", kBox + kBox, "t.level:2:1: 'b' is already made on line 1"},
-        {"name of the wrong kind", kMovingBox + "flipQuadrat m", "t.level:3:13: 'm' is a moving box, but box must be a box"},
+        {"name of the wrong kind", kMovingBox + "flipQuadrat m",
+         "t.level:3:13: 'm' is a moving box, but box must be a box"},
         {"box where a texture belongs", kBox + "setQuadratTextures b b b b b b b",
          "t.level:2:22: 'b' is a box, but bottom must be a texture"},
         {"path without waypoint", "p = addPath  # none", "t.level:1:12: a path needs at least one waypoint (x, y, z)"},
@@ -61,26 +62,32 @@ TEST(LevelReader, RefusesEachBadLineWithWhereAndWhatWasExpected)
         {"colour above one", kMovingBox + "setMovingQuadratColor m 0 2 0",
          "t.level:3:27: green must be from 0 to 1, found 2"},
         {"delay not whole", kMovingBox + "addTrigger (0, 0, 0) (1, 0, 0) (0, 0, 1) m p 10.5",
-         "t.level:3:46: delay must be a whole number from -1 to 1e+06, found 10.5"},
+         "t.level:3:46: delay must be a whole number from -1 to 1000000, found 10.5"},
         {"negative speed", "p = addPath (0, 0, 0)\naddMovingQuadrat (0, 0, 0) 1 1 1 p -1",
          "t.level:2:36: speed must be from 0 to 100000, found -1"},
-        {"full turn", "setStartHeading 360", "t.level:1:17: heading must be from 0 up to (not including) 360, found 360"},
+        {"full turn", "setStartHeading 360",
+         "t.level:1:17: heading must be from 0 up to (not including) 360, found 360"},
         {"flag", "addBoulder (1, 1, 1) 1 maybe", "t.level:1:24: expected true or false for harmless, found 'maybe'"},
         {"texture path", "t = loadTexture ../x.bmp",
          "t.level:1:17: expected a texture file name such as grass.bmp (letters, digits, '_', '-' and '.', ending in "
          ".bmp), found '../x.bmp'"},
-        {"naming what makes nothing", kBox + "x = flipQuadrat b", "t.level:2:1: flipQuadrat makes nothing that could be named"},
+        {"naming what makes nothing", kBox + "x = flipQuadrat b",
+         "t.level:2:1: flipQuadrat makes nothing that could be named"},
         {"bad name", "3d = addEndCube (1, 1, 1)",
          "t.level:1:1: '3d' is not a name (a letter or '_', then letters, digits and '_', at most 64)"},
-        {"point without comma", "addEndCube (1, 2 3)", "t.level:1:18: expected ',' between the point's coordinates, found '3'"},
+        {"point without comma", "addEndCube (1, 2 3)",
+         "t.level:1:18: expected ',' between the point's coordinates, found '3'"},
         {"unclosed point", "addEndCube (1, 2, 3",
          "t.level:1:20: expected ')' after the point's three coordinates, found the end of the line"},
         {"word for a point", "addEndCube 5", "t.level:1:12: expected a point (x, y, z) for position, found '5'"},
-        {"point for a number", "addQuadrat (0, 0, 0) (1, 1, 1) 1 1", "t.level:1:22: expected a single value for size x, found a point"},
+        {"point for a number", "addQuadrat (0, 0, 0) (1, 1, 1) 1 1",
+         "t.level:1:22: expected a single value for size x, found a point"},
         {"stray parenthesis", kBox + "flipQuadrat )", "t.level:2:13: unexpected ')' after the operation"},
         {"equals without name", "= addEndCube (1, 1, 1)", "t.level:1:1: expected an operation or a name, found '='"},
-        {"control character", "addEndCube (1, 1, 1)\x01", "t.level:1:21: character 0x01 is not allowed outside a comment"},
-        {"extent not whole", "setExtent (10.5, 10, 10)", "t.level:1:12: extent x must be a whole number from 1 to 100000, found 10.5"},
+        {"control character", "addEndCube (1, 1, 1)\x01",
+         "t.level:1:21: character 0x01 is not allowed outside a comment"},
+        {"extent not whole", "setExtent (10.5, 10, 10)",
+         "t.level:1:12: extent x must be a whole number from 1 to 100000, found 10.5"},
         {"setting twice", "setGravity (0, -1, 0)\nsetGravity (0, -1, 0)", "t.level:2:1: already set on line 1"},
         {"box outside the extent", "addQuadrat (999, 0, 0) 2 1 1",
          "t.level:1:1: the box reaches outside the level's extent, from (0, 0, 0) to (1000, 100, 1000)"},
@@ -91,7 +98,8 @@ TEST(LevelReader, RefusesEachBadLineWithWhereAndWhatWasExpected)
     for (const Row &row : rows)
         EXPECT_EQ(firstError(row.text + kStart), row.error) << row.what;
 
-    EXPECT_EQ(firstError("addEndCube (1, 1, 1)\n"), "t.level:1:1: no setStartPosition: a level needs the hero's start position");
+    EXPECT_EQ(firstError("addEndCube (1, 1, 1)\n"),
+              "t.level:1:1: no setStartPosition: a level needs the hero's start position");
     EXPECT_EQ(firstError(kStart + kStart), "t.level:4:1: already set on line 2");
     EXPECT_EQ(firstError(manyWaypoints.substr(0, 11 + 8 * 100) + kStart), "") << "as many waypoints as a path may have";
 }
@@ -113,7 +121,8 @@ TEST(LevelReader, ReportsEveryBadLineInOrderAndStopsAfterTheLimit)
     const LevelReading crowded = readLevel("t.level", many.substr(0, 8 * 19) + "setQuadratTextures x a b c d e f\n");
     EXPECT_EQ(crowded.errors.size(), std::size_t(LevelLimits::kMaxErrors) + 1);
 
-    EXPECT_EQ(firstError(std::string(LevelLimits::kMaxFileBytes + 1, '#')), "t.level:1:1: the file is larger than 1048576 bytes");
+    EXPECT_EQ(firstError(std::string(LevelLimits::kMaxFileBytes + 1, '#')),
+              "t.level:1:1: the file is larger than 1048576 bytes");
     std::string boxes;
     for (int i = 0; i <= LevelLimits::kMaxBoxes; ++i)
         boxes += "addQuadrat (0, 0, 0) 1 1 1\n";
@@ -141,7 +150,7 @@ TEST(LevelReader, ReadsEachNumberAsTheFloatOfTheSameCppLiteral)
         {"1e-3", 1e-3f},
         {"2.5E1", 2.5E1f},
         {"-100000", -100000},
-        {"-0", float(-0)},              // the integer 0 negated: +0
+        {"-0", float(-0)}, // the integer 0 negated: +0
         {"-0.0", -0.0f},
         {"1.0000000596046447753906251", 1.0000000596046447753906251f}, // above a tie: rounded once, upwards
         {"3.4028235e38", 3.4028235e38f},

@@ -25,12 +25,11 @@ inline std::string checkLevelErrors(const LevelReading &reading, const std::stri
         return "more errors than the reader reports";
     for (const std::string &error : reading.errors) {
         int line = 0, column = 0;
-        const bool placed = std::sscanf(error.c_str() + std::min(error.size(), name.size()), ":%d:%d: ", &line,
-                                        &column) == 2 &&
-                            line >= 1 && column >= 1;
+        const bool placed =
+            std::sscanf(error.c_str() + std::min(error.size(), name.size()), ":%d:%d: ", &line, &column) == 2 &&
+            line >= 1 && column >= 1;
         const bool stopped = error == name + ": too many errors; the rest of the file was not read";
-        if (error.compare(0, name.size(), name) != 0 || error.find('\n') != std::string::npos ||
-            !(placed || stopped))
+        if (error.compare(0, name.size(), name) != 0 || error.find('\n') != std::string::npos || !(placed || stopped))
             return "an error that is not FILE:LINE:COLUMN: message in one line: " + error;
     }
     return {};
