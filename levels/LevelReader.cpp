@@ -1,8 +1,7 @@
 #include "levels/LevelReader.h"
 
+#include "levels/LevelArguments.h"
 #include "levels/LevelChecks.h"
-#include "levels/LevelLine.h"
-#include "levels/LevelOperations.h"
 #include "levels/LevelValues.h"
 
 #include <algorithm>
@@ -11,14 +10,6 @@
 using namespace LevelLimits;
 
 namespace {
-
-struct Named {
-    PieceKind kind;
-    int index; // in its own list; -1 when the line that made it was refused
-    int line;
-};
-
-constexpr const char *kAxes[3] = {"x", "y", "z"};
 
 class Reader {
 public:
@@ -33,20 +24,13 @@ private:
         problems.add(line, column, std::move(message));
         return false;
     }
-    bool readCall(const LineParts &parts, const OperationSpec &spec, LevelCall &call);
-    bool checkCount(const LineParts &parts, const OperationSpec &spec);
-    bool readArgument(const LineArgument &argument, const Parameter &parameter, LevelCall &call);
-    bool readWaypoints(const LineParts &parts, const Parameter &parameter, LevelCall &call);
-    bool readPoint(const LineArgument &argument, const Parameter &parameter, SbVec3f &point);
-    bool readNumber(const LineWord &word, const std::string &role, const NumberRange &range, float &value);
-    bool readPiece(const LineWord &word, const Parameter &parameter, int &index);
     bool checkName(const LineParts &parts, const OperationSpec &spec);
     bool checkOnce(const LevelCall &call);
     void record(const LineParts &parts, const OperationSpec &spec, LevelCall call);
 
     LevelProblems &problems;
     LevelDescription level;
-    std::map<std::string, Named> names;
+    LevelNames names;
     std::map<PieceKind, int> made;
     std::map<LevelOperation, int> settingLine; // the lines that may come once
     int line = 0;
@@ -78,7 +62,7 @@ void Reader::readLine(const std::string &text, int number)
     call.line = line;
     call.column = parts.operation.column;
     const bool named = checkName(parts, *spec);
-    if (readCall(parts, *spec, call) && named && checkOnce(call))
+    if (LevelArguments(problems, names, line).read(parts, *spec, call) && named && checkOnce(call))
         record(parts, *spec, std::move(call));
     else if (named && !parts.name.text.empty())
         names[parts.name.text] = {spec->makes, -1, line}; // known, so later lines report no more
@@ -104,135 +88,6 @@ bool Reader::checkName(const LineParts &parts, const OperationSpec &spec)
     if (const auto known = names.find(name.text); known != names.end())
         return fail(line, name.column,
                     "'" + name.text + "' is already made on line " + std::to_string(known->second.line));
-    return true;
-}
-
-bool Reader::checkCount(const LineParts &parts, const OperationSpec &spec)
-{
-    const std::size_t wanted = spec.parameters.size(), found = parts.arguments.size();
-    if (wanted == found)
-        return true;
-    std::string roles;
-    for (const Parameter &parameter : spec.parameters)
-        roles += (roles.empty() ? "" : ", ") + std::string(parameter.role);
-    const std::string takes = std::string(spec.name) + " takes " + std::to_string(wanted) +
-                              (wanted == 1 ? " argument" : " arguments") + (roles.empty() ? "" : " (" + roles + ")");
-    if (found > wanted)
-        return fail(line, parts.arguments[wanted].column,
-                    "unexpected '" +
-                        (parts.arguments[wanted].isPoint ? std::string("(") : parts.arguments[wanted].word.text) +
-                        "' after the arguments: " + takes);
-    return fail(line, parts.endColumn, "too few arguments: " + takes + ", found " + std::to_string(found));
-}
-
-bool Reader::readCall(const LineParts &parts, const OperationSpec &spec, LevelCall &call)
-{
-    if (!spec.parameters.empty() && spec.parameters[0].type == Parameter::Waypoints)
-        return readWaypoints(parts, spec.parameters[0], call);
-    if (!checkCount(parts, spec))
-        return false;
-    bool good = true;
-    for (std::size_t i = 0; i < spec.parameters.size(); ++i)
-        good = readArgument(parts.arguments[i], spec.parameters[i], call) && good;
-    return good;
-}
-
-bool Reader::readWaypoints(const LineParts &parts, const Parameter &parameter, LevelCall &call)
-{
-    if (parts.arguments.empty())
-        return fail(line, parts.endColumn, "a path needs at least one waypoint (x, y, z)");
-    if (parts.arguments.size() > std::size_t(kMaxWaypoints))
-        return fail(line, parts.arguments[kMaxWaypoints].column,
-                    "a path has at most " + std::to_string(kMaxWaypoints) + " waypoints");
-    bool good = true;
-    for (const LineArgument &argument : parts.arguments) {
-        SbVec3f point;
-        good = readPoint(argument, parameter, point) && good;
-        call.points.push_back(point);
-    }
-    return good;
-}
-
-bool Reader::readArgument(const LineArgument &argument, const Parameter &parameter, LevelCall &call)
-{
-    if (parameter.type == Parameter::Point || parameter.type == Parameter::Waypoints) {
-        SbVec3f point;
-        const bool good = readPoint(argument, parameter, point);
-        call.points.push_back(point);
-        return good;
-    }
-    if (argument.isPoint)
-        return fail(line, argument.column,
-                    std::string("expected a single value for ") + parameter.role + ", found a point");
-    const LineWord &word = argument.word;
-    float value = 0.0f;
-    int index = -1;
-    switch (parameter.type) {
-    case Parameter::Number:
-        call.numbers.push_back(value);
-        return readNumber(word, parameter.role, parameter.range, call.numbers.back());
-    case Parameter::Whole:
-        if (!readNumber(word, parameter.role, parameter.range, value))
-            return false;
-        call.integers.push_back(int(value));
-        return true;
-    case Parameter::Flag:
-        call.harmless = word.text == "true";
-        return word.text == "true" || word.text == "false" ||
-               fail(line, word.column,
-                    std::string("expected true or false for ") + parameter.role + ", found '" + word.text + "'");
-    case Parameter::TextureFile:
-        call.textureFile = word.text;
-        return isTextureFileName(word.text) ||
-               fail(line, word.column,
-                    "expected a texture file name such as grass.bmp (letters, digits, '_', "
-                    "'-' and '.', ending in .bmp), found '" +
-                        word.text + "'");
-    case Parameter::Piece: {
-        const bool good = readPiece(word, parameter, index);
-        call.integers.push_back(index);
-        return good;
-    }
-    default: return false;
-    }
-}
-
-bool Reader::readPoint(const LineArgument &argument, const Parameter &parameter, SbVec3f &point)
-{
-    if (!argument.isPoint)
-        return fail(line, argument.column,
-                    std::string("expected a point (x, y, z) for ") + parameter.role + ", found '" + argument.word.text +
-                        "'");
-    bool good = true;
-    for (int axis = 0; axis < 3; ++axis)
-        good = readNumber(argument.coordinates[axis], std::string(parameter.role) + " " + kAxes[axis], parameter.range,
-                          point[axis]) &&
-               good;
-    return good;
-}
-
-bool Reader::readNumber(const LineWord &word, const std::string &role, const NumberRange &range, float &value)
-{
-    std::string why;
-    if (!readLevelNumber(word.text, value, why))
-        return fail(line, word.column, role + ": " + why);
-    if (!inRange(value, range))
-        return fail(line, word.column, role + " must be " + rangeText(range) + ", found " + word.text);
-    return true;
-}
-
-bool Reader::readPiece(const LineWord &word, const Parameter &parameter, int &index)
-{
-    const auto known = names.find(word.text);
-    if (known == names.end())
-        return fail(line, word.column,
-                    "'" + word.text + "' is not made yet: " + parameter.role + " must be " +
-                        pieceKindName(parameter.piece) + " named on an earlier line");
-    if (known->second.kind != parameter.piece)
-        return fail(line, word.column,
-                    "'" + word.text + "' is " + pieceKindName(known->second.kind) + ", but " + parameter.role +
-                        " must be " + pieceKindName(parameter.piece));
-    index = known->second.index;
     return true;
 }
 
