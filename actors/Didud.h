@@ -33,6 +33,7 @@ public:
     // Headings of a full turn or more are refused.
     void setHeading(float degrees);
     bool isGone() const { return gone; }
+    float getSightRange() const { return sightRange; }
     bool isWalkingForward() const { return forwardKey; }
 
     // The chase rule, run at the start of every move.

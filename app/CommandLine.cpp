@@ -64,7 +64,10 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
                                                            "default) or as fast ones: aliased and a pixel "
                                                            "wider, half the cost on a software renderer.",
                                                "smooth|fast");
-    for (const auto &o : {help, version, nickname, fullScreen, size, data, record, replay, trace, outlines})
+    const QCommandLineOption checkLevel = option("check-level", "Check the level file FILE: print its errors "
+                                                                "and exit with 2, or exit with 0 when it is good.",
+                                                 "FILE");
+    for (const auto &o : {help, version, nickname, fullScreen, size, data, record, replay, trace, outlines, checkLevel})
         parser.addOption(o);
 
     QStringList list{QString::fromLatin1(kProgram)};
@@ -100,9 +103,14 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
         return refusal(QStringLiteral("bad outline style '%1': expected smooth or fast").arg(outlineStyle));
     if (parser.isSet(record) && parser.isSet(replay))
         return refusal(QStringLiteral("--record and --replay cannot be used together"));
-    for (const auto &fileOption : {data, record, replay, trace})
+    for (const auto &fileOption : {data, record, replay, trace, checkLevel})
         if (parser.isSet(fileOption) && parser.value(fileOption).isEmpty())
             return refusal(QStringLiteral("--%1 needs a non-empty value").arg(fileOption.names().first()));
+    if (parser.isSet(checkLevel)) {
+        line.action = CommandLine::CheckLevel;
+        line.levelToCheck = local(parser.value(checkLevel));
+        return line;
+    }
     line.hasNickname = parser.isSet(nickname);
     line.nickname = QtNameEntry::nicknameRule(parser.value(nickname));
     line.fullScreen = parser.isSet(fullScreen);

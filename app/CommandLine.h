@@ -6,9 +6,10 @@
 //
 //   torchhero [--nickname NAME] [--fullscreen] [--size WxH] [--data DIR]
 //             [--record FILE | --replay FILE] [--trace FILE] [--outlines smooth|fast]
+//   torchhero --check-level FILE
 //   torchhero --help | --version
 struct CommandLine {
-    enum Action { Play, ShowHelp, ShowVersion, Refuse };
+    enum Action { Play, CheckLevel, ShowHelp, ShowVersion, Refuse };
     Action action = Play;
     // ShowHelp, ShowVersion: the text for standard output; Refuse: the one
     // line for standard error.
@@ -24,6 +25,7 @@ struct CommandLine {
     std::string replayFile;
     std::string traceFile;
     bool fastOutlines = false; // --outlines fast
+    std::string levelToCheck;  // CheckLevel
 };
 
 // Largest window or picture side --size accepts, in pixels.

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/InputScript.h"
+#include "run/StepRunner.h"
 
 #include <vector>
 
@@ -19,6 +20,21 @@ public:
 private:
     std::vector<InputEvent> events;
     size_t next = 0;
+};
+
+// A script played through the step runner: the events of step N go before
+// step N, counting from the first step it watches.
+class ScriptedSteps : public StepObserver {
+public:
+    ScriptedSteps(std::vector<InputEvent> events, WorldProxy &proxy) : player(std::move(events)), proxy(proxy) {}
+    void beforeStep() override { player.applyDue(step, proxy); }
+    void afterStep() override { ++step; }
+    long stepsRun() const { return step; }
+
+private:
+    ScriptPlayer player;
+    WorldProxy &proxy;
+    long step = 0;
 };
 
 // One event, repeat count included.

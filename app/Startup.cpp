@@ -6,6 +6,7 @@
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "app/LevelCheck.h"
 #include "core/Paths.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
@@ -166,6 +167,7 @@ int runGame(int argc, char **argv)
     case CommandLine::ShowHelp:
     case CommandLine::ShowVersion: std::fputs(options.message.c_str(), stdout); return 0;
     case CommandLine::Refuse: std::fprintf(stderr, "%s\n", options.message.c_str()); return kRefusedExitCode;
+    case CommandLine::CheckLevel: return checkLevelFile(options.levelToCheck);
     case CommandLine::Play: break;
     }
     // A --data DIR without the game's files is a bad value; finding none

@@ -35,6 +35,7 @@ public:
     bool isActive() const { return active; }
     bool reactsToPlayer() const { return playerTriggers; }
     int getElapsed() const { return elapsed; }
+    int getDelay() const { return delay; }
     SbVec3f getNormal() const { return normal; }
 
 private:

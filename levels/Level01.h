@@ -3,7 +3,5 @@
 
 class Level01 : public ScriptedLevel {
 public:
-    Level01();
-    void buildContent() override;
-    void placeActors() override;
+    Level01() : ScriptedLevel(":/levels/Level01.level") {}
 };

@@ -3,7 +3,5 @@
 
 class Level02 : public ScriptedLevel {
 public:
-    Level02();
-    void buildContent() override;
-    void placeActors() override;
+    Level02() : ScriptedLevel(":/levels/Level02.level") {}
 };

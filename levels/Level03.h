@@ -3,7 +3,5 @@
 
 class Level03 : public ScriptedLevel {
 public:
-    Level03();
-    void buildContent() override;
-    void placeActors() override;
+    Level03() : ScriptedLevel(":/levels/Level03.level") {}
 };

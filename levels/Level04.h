@@ -3,8 +3,5 @@
 
 class Level04 : public ScriptedLevel {
 public:
-    Level04();
-    void configure() override;
-    void buildContent() override;
-    void placeActors() override;
+    Level04() : ScriptedLevel(":/levels/Level04.level") {}
 };

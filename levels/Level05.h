@@ -3,7 +3,5 @@
 
 class Level05 : public ScriptedLevel {
 public:
-    Level05();
-    void buildContent() override;
-    void placeActors() override;
+    Level05() : ScriptedLevel(":/levels/Level05.level") {}
 };

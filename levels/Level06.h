@@ -3,7 +3,5 @@
 
 class Level06 : public ScriptedLevel {
 public:
-    Level06();
-    void buildContent() override;
-    void placeActors() override;
+    Level06() : ScriptedLevel(":/levels/Level06.level") {}
 };

@@ -3,7 +3,5 @@
 
 class Level07 : public ScriptedLevel {
 public:
-    Level07();
-    void buildContent() override;
-    void placeActors() override;
+    Level07() : ScriptedLevel(":/levels/Level07.level") {}
 };

@@ -3,7 +3,5 @@
 
 class Level08 : public ScriptedLevel {
 public:
-    Level08();
-    void buildContent() override;
-    void placeActors() override;
+    Level08() : ScriptedLevel(":/levels/Level08.level") {}
 };

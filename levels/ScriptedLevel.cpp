@@ -1,13 +1,51 @@
 #include "levels/ScriptedLevel.h"
 
 #include "app/GameRegistry.h"
+#include "levels/LevelBuilder.h"
+#include "levels/LevelReader.h"
 
-void ScriptedLevel::configure() { useStandardSettings(); }
+#include <cstdio>
+
+const LevelDescription &ScriptedLevel::description()
+{
+    if (!read) {
+        read = true;
+        LevelReading reading = readLevelFile(levelFile);
+        for (const std::string &error : reading.errors)
+            std::fprintf(stderr, "%s\n", error.c_str());
+        level = std::move(reading.level);
+    }
+    return level;
+}
+
+void ScriptedLevel::configure()
+{
+    // What the file leaves unset stays standard.
+    useStandardExtentAndGravity();
+    for (const LevelCall &call : description().calls) {
+        switch (call.operation) {
+        case LevelOperation::SetExtent: extent = call.points[0]; break;
+        case LevelOperation::SetGravity:
+            GameRegistry::setGravity(call.points[0][0], call.points[0][1], call.points[0][2]);
+            break;
+        case LevelOperation::SetStartHeading:
+            startHeading = call.numbers[0];
+            runKeyDown = false;
+            break;
+        default: break;
+        }
+    }
+}
 
 void ScriptedLevel::loadTextures()
 {
-    for (const char *file : textureFiles)
-        textures.push_back(GameRegistry::loadTexture(file));
+    for (const LevelCall &call : description().calls)
+        if (call.operation == LevelOperation::LoadTexture)
+            textures.push_back(GameRegistry::loadTexture(call.textureFile));
 }
+
+void ScriptedLevel::buildContent() { buildLevelContent(*this, description(), textures); }
+
+void ScriptedLevel::placeActors() { placeLevelActors(*this, description()); }
 
 void ScriptedLevel::finishSetup() {}

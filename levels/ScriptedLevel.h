@@ -1,21 +1,30 @@
 #pragma once
+#include "levels/LevelDescription.h"
 #include "world/Level.h"
 
-#include <array>
+#include <string>
 
-// One of the eight playable levels: the settings every level shares, its
-// three textures (T0, T1, T2 of its script, in that order), and nothing to
-// do after the actors are placed. A level only writes its building script
-// (buildContent) and its actors (placeActors).
+// A level built from its level file (docs/levels.md): the file's settings,
+// its textures, its building table and its actors, each in its set-up
+// step. The eight playable levels are such files, compiled into the
+// program as resources (":/levels/Level01.level" ...).
 class ScriptedLevel : public Level {
 public:
-    using TextureFiles = std::array<const char *, 3>;
-    explicit ScriptedLevel(TextureFiles files) : textureFiles(files) {}
+    explicit ScriptedLevel(std::string levelFile) : levelFile(std::move(levelFile)) {}
 
     void configure() override;
     void loadTextures() override;
+    void buildContent() override;
+    void placeActors() override;
     void finishSetup() override;
 
+    // What the level builds from; the file is read on first use. A file
+    // that cannot be read or is refused leaves it empty (the errors went to
+    // standard error), and the level then has nothing in it.
+    const LevelDescription &description();
+
 private:
-    TextureFiles textureFiles;
+    std::string levelFile;
+    bool read = false;
+    LevelDescription level;
 };

@@ -2,7 +2,9 @@
 # Builds the libFuzzer targets of the file readers with clang in build-fuzz
 # and runs each for SECONDS (default 60) from the generated seed corpus:
 # the image readers (bmp, metaimage) and the text readers (colorramp,
-# highscore, inputscript; the level scripts in tests/levels seed the last).
+# highscore, inputscript, levelfile; the playtest scripts in tests/levels
+# seed inputscript, the eight level files and the documented example seed
+# levelfile).
 # The growing corpus stays in build-fuzz/corpus/<target>; crashes land in
 # build-fuzz/artifacts/ and make the script fail. Each run ends with
 # libFuzzer's statistics (stat::number_of_executed_units: executions).
@@ -11,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-60}
 shift $(($# > 0 ? 1 : 0))
-TARGETS=${*:-bmp metaimage colorramp highscore inputscript}
+TARGETS=${*:-bmp metaimage colorramp highscore inputscript levelfile}
 BUILD_DIR=build-fuzz
 
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
@@ -24,6 +26,8 @@ cmake --build "$BUILD_DIR" -j2 --target fuzz_seeds $(for t in $TARGETS; do echo 
 SEEDS="$BUILD_DIR/seeds"
 "$BUILD_DIR/tools/fuzz/fuzz_seeds" "$SEEDS"
 cp tests/levels/*.play "$SEEDS/inputscript/"
+mkdir -p "$SEEDS/levelfile"
+cp levels/data/*.level docs/example.level "$SEEDS/levelfile/"
 mkdir -p "$BUILD_DIR/artifacts"
 
 status=0

@@ -35,11 +35,27 @@ expect_refusal "data without game files" "no game files in $work/empty" --data "
 expect_refusal "bad replay line" "$work/bad.play: line 2: unknown key name 'Q'" --replay "$work/bad.play"
 expect_refusal "record where nothing can be written" "cannot write $work/no/run.play" --record "$work/no/run.play"
 
+# --check-level: nothing and exit 0 for a good file; for a bad one each
+# error on a line of its own, "FILE:LINE:COLUMN: message", and exit 2.
+: "${GAME_SOURCE_DIR:?}"
+out=$("$GAME_BINARY" --check-level "$GAME_SOURCE_DIR/levels/data/Level08.level" 2>&1); status=$?
+[ "$status" -eq 0 ] && [ -z "$out" ] || fail "--check-level of a good file: $status $out"
+out=$("$GAME_BINARY" --check-level "$GAME_SOURCE_DIR/docs/example.level" 2>&1); status=$?
+[ "$status" -eq 0 ] && [ -z "$out" ] || fail "--check-level of the documented example: $status $out"
+printf 'setStartPosition (1, 1, 1)\nbox = addQuadrat (0, 0, 0) 1 1\nflipQuadrat crate\n' >"$work/bad.level"
+out=$("$GAME_BINARY" --check-level "$work/bad.level" 2>&1); status=$?
+expected="$work/bad.level:2:31: too few arguments: addQuadrat takes 4 arguments (origin, size x, size y, size z), found 3
+$work/bad.level:3:13: 'crate' is not made yet: box must be a box named on an earlier line"
+[ "$status" -eq 2 ] && [ "$out" = "$expected" ] || fail "--check-level of a bad file: $status $out"
+out=$("$GAME_BINARY" --check-level "$work/none.level" 2>&1); status=$?
+[ "$status" -eq 2 ] && [[ "$out" == "$work/none.level: cannot read the file"* ]] || fail "--check-level of no file: $status $out"
+expect_refusal "check-level without file" "--check-level needs a non-empty value" --check-level ""
+
 out=$("$GAME_BINARY" --version 2>&1); status=$?
 [ "$status" -eq 0 ] && [[ "$out" =~ ^torchhero\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version: $status $out"
 out=$("$GAME_BINARY" --help 2>&1); status=$?
 [ "$status" -eq 0 ] || fail "--help: exit $status"
-for option in --nickname --fullscreen --size --data --record --replay --trace --outlines; do
+for option in --nickname --fullscreen --size --data --record --replay --trace --outlines --check-level; do
   [[ "$out" == *"$option"* ]] || fail "--help does not mention $option"
 done
 echo "command line: $failures failed"

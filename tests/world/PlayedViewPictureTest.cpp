@@ -90,13 +90,7 @@ public:
         game.proxy->initializeGL();
         if (ComicStyle *style = GameRegistry::getComicStyle())
             style->enable(); // its first call builds the program, binding nothing
-        struct Replay : StepObserver {
-            ScriptPlayer player;
-            WorldProxy &proxy;
-            long step = 0;
-            Replay(const InputScript &script, WorldProxy &to) : player(script.events), proxy(to) {}
-            void beforeStep() override { player.applyDue(step++, proxy); }
-        } replay(script, *game.proxy);
+        ScriptedSteps replay(script.events, *game.proxy);
         EXPECT_EQ(runSteps(*game.proxy, int(view.steps), &replay), view.steps);
         level = dynamic_cast<Level *>(game.proxy->world());
     }
