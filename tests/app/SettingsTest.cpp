@@ -1,6 +1,9 @@
 // The settings file: what each value reads as, every bad value named with
 // its default used, and files that must not be written over.
+#include "app/CommandLine.h"
+#include "app/GameRegistry.h"
 #include "app/Settings.h"
+#include "app/SettingsStartup.h"
 #include "app/SettingsStore.h"
 #include "support/Files.h"
 
@@ -8,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 struct FileCase {
@@ -132,5 +136,56 @@ TEST(SettingsFileTest, AnUnreadableOrMalformedFileIsNamedAndNeverWrittenOver)
         else
             EXPECT_TRUE(std::filesystem::is_directory(path));
     }
+}
+} // namespace
+
+namespace {
+struct WindowCase {
+    const char *what;
+    const char *arguments; // of the command line
+    int width;
+    int height;
+    bool fullScreen;
+    bool kept;
+};
+
+TEST(SettingsStartupTest, TheCommandLineSetsTheWindowForThisRunOnly)
+{
+    TempDir dir;
+    SettingsStore settings(QString::fromStdString(dir.write("torchhero.conf", "[window]\nsize=900x700\nfullScreen=true\n")));
+    const WindowCase cases[] = {
+        {"nothing given: the kept state", "", 900, 700, true, true},
+        {"a size: windowed, not kept", "--size 320x200", 320, 200, false, false},
+        {"full screen: not kept", "--fullscreen", 0, 0, true, false},
+    };
+    for (const WindowCase &row : cases) {
+        SCOPED_TRACE(row.what);
+        std::vector<std::string> arguments;
+        std::istringstream words(row.arguments);
+        for (std::string word; words >> word;)
+            arguments.push_back(word);
+        const GameWindowSetup setup = gameWindowSetup(parseCommandLine(arguments), settings, nullptr);
+        EXPECT_EQ(setup.width, row.width);
+        EXPECT_EQ(setup.height, row.height);
+        EXPECT_EQ(setup.fullScreen, row.fullScreen);
+        EXPECT_EQ(setup.keepWindowState, row.kept);
+    }
+}
+
+TEST(SettingsStartupTest, AnOutlineStyleFromTheCommandLineHoldsUntilThePlayerPicksOne)
+{
+    TempDir dir;
+    SettingsStore settings(QString::fromStdString(dir.path("torchhero.conf")));
+    followSettings(settings, parseCommandLine({"--outlines", "fast"}));
+    EXPECT_EQ(GameRegistry::getOutlineLines(), GameRegistry::OutlineLines::Fast);
+    GameSettings values = settings.values();
+    values.volumePercent = 50;
+    settings.change(values);
+    EXPECT_EQ(GameRegistry::getOutlineLines(), GameRegistry::OutlineLines::Fast) << "another change leaves it";
+    values.fastOutlines = true;
+    settings.change(values);
+    values.fastOutlines = false;
+    settings.change(values);
+    EXPECT_EQ(GameRegistry::getOutlineLines(), GameRegistry::OutlineLines::Smooth);
 }
 } // namespace
