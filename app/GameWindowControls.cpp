@@ -1,7 +1,8 @@
-// The game window's side of the player's controls: translated keys and
-// mouse moves scaled to the player's degrees.
+// The game window's side of the player's controls: translated keys, mouse
+// moves scaled to the player's degrees, and the gamepad's input.
 #include "app/GameWindowControls.h"
 
+#include "app/Gamepad.h"
 #include "app/InputRecorder.h"
 #include "app/RunSession.h"
 #include "app/SettingsStore.h"
@@ -10,6 +11,8 @@
 #include <QEvent>
 
 namespace {
+constexpr int kOrbitButton = 2; // the right mouse button
+
 int sign(int value) { return (value > 0) - (value < 0); }
 
 // Writes the window's size and full-screen state into the settings when
@@ -50,6 +53,10 @@ void attachControls(QtFenster *window, const GameWindowSetup &setup)
     window->setControls(setup.settings);
     if (setup.settings && setup.keepWindowState)
         window->installEventFilter(new WindowStateKeeper(window, setup.settings));
+    if (setup.gamepad) {
+        QObject::connect(setup.gamepad, &Gamepad::keyChanged, window, &QtFenster::padKey);
+        QObject::connect(setup.gamepad, &Gamepad::moved, window, &QtFenster::padMove);
+    }
 }
 
 int QtFenster::pressedWorldKey(int key)
@@ -90,4 +97,32 @@ void QtFenster::deliverMove(int x, int y, int centreX, int centreY)
     if (InputRecorder *recording = recorder())
         recording->mouseMoved(session->stepsRun(), x, y, centreX, centreY);
     proxy->mouseMoved(x, y, centreX, centreY);
+}
+
+void QtFenster::padKey(int key, bool pressed)
+{
+    if (replaying())
+        return;
+    if (pressed)
+        pressKey(key, 0);
+    else if (heldKeys.count(key))
+        releaseKey(key, 0);
+}
+
+void QtFenster::padMove(int dx, int dy)
+{
+    if (replaying())
+        return;
+    const int centreX = pos().x() + width() / 2;
+    const int centreY = pos().y() + height() / 2;
+    if (dx != 0)
+        moveMouse(centreX + dx, centreY, centreX, centreY);
+    if (dy == 0)
+        return;
+    const bool orbiting = heldButtons.count(kOrbitButton) > 0;
+    if (!orbiting)
+        changeButton(kOrbitButton, true);
+    moveMouse(centreX, centreY + dy, centreX, centreY);
+    if (!orbiting)
+        changeButton(kOrbitButton, false);
 }

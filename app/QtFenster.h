@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+class Gamepad;
 class InputRecorder;
 class QTimer;
 class RunSession;
@@ -44,6 +45,13 @@ public:
     // level moves the player's degrees ask for. Without them the keyboard
     // and the mouse reach the world as they are.
     void setControls(const SettingsStore *settings) { controls = settings; }
+    // The gamepad's input, already in the levels' keys and mouse moves (dx,
+    // dy each -1, 0 or 1, scaled like the mouse's); ignored while a replay
+    // plays, like the player's. A tilt needs the right button held, as with
+    // the mouse: the move is wrapped in its press and release unless the
+    // player holds it already.
+    void padKey(int key, bool pressed);
+    void padMove(int dx, int dy);
 
 public slots:
     void timeUpdate();
@@ -113,8 +121,9 @@ struct GameWindowSetup {
     bool fullScreen = false;
     RunSession *session = nullptr;
     // The player's settings (their keys and mouse feel, and where the
-    // window's size is kept); may be null.
+    // window's size is kept) and the gamepad; either may be null.
     SettingsStore *settings = nullptr;
+    Gamepad *gamepad = nullptr;
     // Whether the window's size and full-screen state, as the player leaves
     // them, are kept in the settings (not when the command line set them).
     bool keepWindowState = false;

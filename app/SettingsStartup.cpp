@@ -33,11 +33,13 @@ void followSettings(SettingsStore &settings, const CommandLine &options)
     });
 }
 
-GameWindowSetup gameWindowSetup(const CommandLine &options, SettingsStore &settings, RunSession *session)
+GameWindowSetup gameWindowSetup(const CommandLine &options, SettingsStore &settings, Gamepad *gamepad,
+                                RunSession *session)
 {
     GameWindowSetup setup;
     setup.session = session;
     setup.settings = &settings;
+    setup.gamepad = gamepad;
     setup.keepWindowState = options.width == 0 && !options.fullScreen;
     const GameSettings &values = settings.values();
     setup.width = setup.keepWindowState ? values.windowWidth : options.width;

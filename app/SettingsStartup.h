@@ -2,6 +2,7 @@
 #include "app/QtFenster.h"
 
 struct CommandLine;
+class Gamepad;
 class RunSession;
 class SettingsStore;
 
@@ -16,4 +17,5 @@ void followSettings(SettingsStore &settings, const CommandLine &options);
 // How the game window opens: as the command line says when it sets the
 // size or full screen (for this run only: the window's state is then not
 // kept), otherwise as the settings keep it.
-GameWindowSetup gameWindowSetup(const CommandLine &options, SettingsStore &settings, RunSession *session);
+GameWindowSetup gameWindowSetup(const CommandLine &options, SettingsStore &settings, Gamepad *gamepad,
+                                RunSession *session);

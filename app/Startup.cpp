@@ -3,6 +3,7 @@
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "app/Gamepad.h"
 #include "app/Paths.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
@@ -193,7 +194,8 @@ int runGame(int argc, char **argv)
     QApplication application(qtArgc, argv);
     initBitmapFont();
 
-    const GameWindowSetup setup = gameWindowSetup(options, settings, &session);
+    Gamepad gamepad;
+    const GameWindowSetup setup = gameWindowSetup(options, settings, &gamepad, &session);
     std::string nickname = options.nickname;
     if (session.isReplaying() && !options.hasNickname)
         nickname = QtNameEntry::nicknameRule(

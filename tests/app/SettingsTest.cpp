@@ -164,7 +164,7 @@ TEST(SettingsStartupTest, TheCommandLineSetsTheWindowForThisRunOnly)
         std::istringstream words(row.arguments);
         for (std::string word; words >> word;)
             arguments.push_back(word);
-        const GameWindowSetup setup = gameWindowSetup(parseCommandLine(arguments), settings, nullptr);
+        const GameWindowSetup setup = gameWindowSetup(parseCommandLine(arguments), settings, nullptr, nullptr);
         EXPECT_EQ(setup.width, row.width);
         EXPECT_EQ(setup.height, row.height);
         EXPECT_EQ(setup.fullScreen, row.fullScreen);

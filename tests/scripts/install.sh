@@ -66,7 +66,7 @@ find "$prefix" -type f -exec cksum {} + | sort | cmp -s - "$work/before" || fail
 (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/package/torchhero_*.deb 2>/dev/null)
 depends=$(dpkg-deb -f "$deb" Depends 2>/dev/null)
-for package in libqt6widgets6 libopenal1 libalut0 libglew2.2 libcoin80c qt6-qpa-plugins; do
+for package in libqt6widgets6 libopenal1 libalut0 libglew2.2 libcoin80c libsdl2-2.0-0 qt6-qpa-plugins; do
   [[ "$depends" == *"$package"* ]] || fail "the package does not depend on $package: $depends"
 done
 dpkg-deb -c "$deb" >"$work/contents"
