@@ -7,25 +7,19 @@
 #include <gtest/gtest.h>
 
 namespace {
-float listenerGain()
-{
-    ALfloat gain = -1;
-    alGetListenerf(AL_GAIN, &gain);
-    return gain;
-}
-
 TEST(MasterVolumeTest, IsTheListenersGainBeforeAndAfterTheDeviceOpens)
 {
+    const auto listenerGain = [] {
+        ALfloat gain = -1;
+        alGetListenerf(AL_GAIN, &gain);
+        return gain;
+    };
     setMasterVolume(40);
     ASSERT_TRUE(openAudio());
     EXPECT_FLOAT_EQ(listenerGain(), 0.4f);
-    struct Case {
-        int asked;
-        float gain;
-    };
-    for (const Case row : {Case{0, 0.0f}, Case{100, 1.0f}, Case{73, 0.73f}, Case{140, 1.0f}, Case{-5, 0.0f}}) {
-        setMasterVolume(row.asked);
-        EXPECT_FLOAT_EQ(listenerGain(), row.gain) << row.asked;
+    for (auto [percent, gain] : {std::pair{0, 0.0f}, {100, 1.0f}, {73, 0.73f}, {140, 1.0f}, {-5, 0.0f}}) {
+        setMasterVolume(percent);
+        EXPECT_FLOAT_EQ(listenerGain(), gain) << percent;
     }
     closeAudio();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A gamepad that exists only inside SDL (its virtual joystick driver),
-// mapped as a game controller with the buttons and axes in SDL's order.
-// SDL must be started (the Gamepad does it) before one is plugged in.
+// A pad that exists only inside SDL (its virtual joystick driver), a game
+// controller with the buttons and axes in SDL's order. Plug one in once
+// SDL has started (the Gamepad starts it).
 #include <SDL.h>
 
 class VirtualPad {
@@ -14,28 +14,20 @@ public:
         desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
         desc.naxes = SDL_CONTROLLER_AXIS_MAX;
         desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.name = "tests' virtual pad";
+        desc.name = "virtual pad";
         index = SDL_JoystickAttachVirtualEx(&desc);
-        if (index >= 0)
-            joystick = SDL_JoystickOpen(index);
+        joystick = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
     }
     ~VirtualPad() { unplug(); }
-    VirtualPad(const VirtualPad &) = delete;
-    VirtualPad &operator=(const VirtualPad &) = delete;
-
-    bool isPlugged() const { return joystick != nullptr; }
     void axis(SDL_GameControllerAxis which, int value) { SDL_JoystickSetVirtualAxis(joystick, which, Sint16(value)); }
     void button(SDL_GameControllerButton which, bool down) { SDL_JoystickSetVirtualButton(joystick, which, down); }
     void unplug()
     {
-        if (!joystick)
-            return;
-        SDL_JoystickDetachVirtual(index);
-        SDL_JoystickClose(joystick);
+        if (joystick && SDL_JoystickDetachVirtual(index) == 0)
+            SDL_JoystickClose(joystick);
         joystick = nullptr;
     }
 
-private:
-    int index = -1;
-    SDL_Joystick *joystick = nullptr;
+    int index;
+    SDL_Joystick *joystick;
 };
