@@ -1,5 +1,7 @@
 #include "actors/AudioDevice.h"
 
+#include "actors/MasterVolume.h"
+
 #include <AL/alut.h>
 #include <cstdio>
 
@@ -13,11 +15,13 @@ bool openAudio()
     if (state == DeviceState::Closed) {
         if (alutInit(nullptr, nullptr)) {
             state = DeviceState::Open;
+            applyMasterVolume();
         } else {
             const ALenum error = alutGetError();
             // Someone else opened ALUT already: its context is the one in use.
             if (error == ALUT_ERROR_INVALID_OPERATION) {
                 state = DeviceState::Open;
+                applyMasterVolume();
             } else {
                 state = DeviceState::Missing;
                 std::fprintf(stderr, "torchhero: no audio device (%s): playing without sound\n",

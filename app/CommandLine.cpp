@@ -118,6 +118,7 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
     line.recordFile = local(parser.value(record));
     line.replayFile = local(parser.value(replay));
     line.traceFile = local(parser.value(trace));
+    line.hasOutlines = parser.isSet(outlines);
     line.fastOutlines = outlineStyle == QLatin1String("fast");
     return line;
 }

@@ -24,6 +24,7 @@ struct CommandLine {
     std::string recordFile;
     std::string replayFile;
     std::string traceFile;
+    bool hasOutlines = false; // --outlines given
     bool fastOutlines = false; // --outlines fast
     std::string levelToCheck;  // CheckLevel
 };

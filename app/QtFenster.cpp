@@ -2,6 +2,7 @@
 
 #include "core/FrameSchedule.h"
 #include "app/GameRegistry.h"
+#include "app/GameWindowControls.h"
 #include "core/Paths.h"
 #include "core/PlayClock.h"
 #include "app/RunSession.h"
@@ -93,7 +94,10 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Escape && replaying())
         return;
-    switch (event->key()) {
+    const int key = pressedWorldKey(event->key());
+    switch (key) {
+    case 0:
+        break;
     case Qt::Key_Escape:
         close();
         break;
@@ -110,14 +114,14 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
         showMinimized();
         break;
     default:
-        pressKey(event->key(), static_cast<int>(event->modifiers()));
+        pressKey(key, static_cast<int>(event->modifiers()));
     }
 }
 
 void QtFenster::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!replaying())
-        releaseKey(event->key(), static_cast<int>(event->modifiers()));
+    if (const int key = releasedWorldKey(event->key()); key && !replaying())
+        releaseKey(key, static_cast<int>(event->modifiers()));
 }
 
 void QtFenster::mousePressEvent(QMouseEvent *event)
@@ -181,9 +185,7 @@ void QtFenster::mouseMoveEvent(QMouseEvent *event)
     const int centreX = pos().x() + width() / 2;
     const int centreY = pos().y() + height() / 2;
     const QPoint global = event->globalPosition().toPoint();
-    if (InputRecorder *recording = recorder())
-        recording->mouseMoved(session->stepsRun(), global.x(), global.y(), centreX, centreY);
-    proxy->mouseMoved(global.x(), global.y(), centreX, centreY);
+    moveMouse(global.x(), global.y(), centreX, centreY);
     QCursor::setPos(centreX, centreY);
 }
 
@@ -205,6 +207,7 @@ QtFenster *openGameWindow(WorldProxy *proxy, const GameWindowSetup &setup)
 {
     auto *game = new QtFenster(proxy, nullptr);
     game->setSession(setup.session);
+    attachControls(game, setup);
     if (setup.width > 0 && setup.height > 0)
         game->resize(setup.width, setup.height);
     if (setup.fullScreen)

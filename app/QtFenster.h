@@ -1,15 +1,20 @@
 #pragma once
+#include "app/TurnScaler.h"
+
 #include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <QTime>
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <set>
 
+class Gamepad;
 class InputRecorder;
 class QTimer;
 class RunSession;
+class SettingsStore;
 class WorldProxy;
 
 // The game's one OpenGL window. It owns the 20 ms frame clock and the
@@ -31,6 +36,19 @@ public:
     // it replays, the player's input is ignored except Escape, and the
     // window closes itself when the replay is over.
     void setSession(RunSession *runSession) { session = runSession; }
+
+    // The player's keys and mouse feel (not owned): a bound key reaches the
+    // world as the level's key for its action, a mouse move as the number of
+    // level moves the player's degrees ask for. Without them the keyboard
+    // and the mouse reach the world as they are.
+    void setControls(const SettingsStore *settings) { controls = settings; }
+    // The gamepad's input, already in the levels' keys and mouse moves (dx,
+    // dy each -1, 0 or 1, scaled like the mouse's); ignored while a replay
+    // plays, like the player's. A tilt needs the right button held, as with
+    // the mouse: the move is wrapped in its press and release unless the
+    // player holds it already.
+    void padKey(int key, bool pressed);
+    void padMove(int dx, int dy);
 
 public slots:
     void timeUpdate();
@@ -63,6 +81,9 @@ private:
     bool pictureLost = true;
     std::function<void()> repaintHook;
     RunSession *session = nullptr;
+    const SettingsStore *controls = nullptr;
+    TurnScaler turnScaler;
+    std::map<int, int> worldKeyPressedFor;
     // Keys (other than the window's own) and mouse buttons pressed and not
     // yet released, so that losing the focus can release them.
     std::set<int> heldKeys;
@@ -78,6 +99,16 @@ private:
     void pressKey(int key, int modifiers);
     void releaseKey(int key, int modifiers);
     void changeButton(int button, bool pressed);
+    // The key that reaches the world for one the player pressed (0 for
+    // none); its release reaches the world as the key its press did, even
+    // when the bindings changed in between.
+    int pressedWorldKey(int key);
+    int releasedWorldKey(int key);
+    // A mouse move at (x, y) beside the centre, handed to the world as the
+    // player's mouse feel turns it into level moves.
+    void moveMouse(int x, int y, int centreX, int centreY);
+    // One move as it reaches the world: written down, then forwarded.
+    void deliverMove(int x, int y, int centreX, int centreY);
 };
 
 // How the game window opens: Qt's default size when width or height is 0.
@@ -86,6 +117,13 @@ struct GameWindowSetup {
     int height = 0;
     bool fullScreen = false;
     RunSession *session = nullptr;
+    // The player's settings (their keys and mouse feel, and where the
+    // window's size is kept) and the gamepad; either may be null.
+    SettingsStore *settings = nullptr;
+    Gamepad *gamepad = nullptr;
+    // Whether the window's size and full-screen state, as the player leaves
+    // them, are kept in the settings (not when the command line set them).
+    bool keepWindowState = false;
 };
 
 // Creates the game window on the proxy and shows it as the setup asks.

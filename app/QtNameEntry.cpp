@@ -3,11 +3,13 @@
 #include "app/GameRegistry.h"
 #include "core/Paths.h"
 #include "app/QtFenster.h"
+#include "app/SettingsWindow.h"
 
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 QtNameEntry::QtNameEntry(WorldProxy *worldProxy, GameWindowSetup windowSetup)
     : QWidget(nullptr), proxy(worldProxy), setup(windowSetup)
@@ -17,6 +19,11 @@ QtNameEntry::QtNameEntry(WorldProxy *worldProxy, GameWindowSetup windowSetup)
     auto *layout = new QGridLayout;
     layout->addWidget(label, 0, 0);
     layout->addWidget(lineEdit, 0, 1);
+    if (setup.settings) {
+        auto *settingsButton = new QPushButton(tr("Settings..."));
+        connect(settingsButton, &QPushButton::clicked, this, &QtNameEntry::openSettings);
+        layout->addWidget(settingsButton, 1, 1, Qt::AlignRight);
+    }
     setLayout(layout);
     lineEdit->setMaxLength(kMaxNicknameLength);
     connect(lineEdit, &QLineEdit::returnPressed, this, &QtNameEntry::acceptName);
@@ -35,4 +42,12 @@ void QtNameEntry::acceptName()
     // application never sees a moment without a visible window.
     openGameWindow(proxy, setup);
     close();
+}
+
+void QtNameEntry::openSettings()
+{
+    // Modal to this window: the game cannot start under it.
+    auto *window = new SettingsWindow(setup.settings, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }

@@ -24,6 +24,9 @@ public:
 
 public slots:
     void acceptName();
+    // The settings window, when the setup names the settings (a second
+    // row under the prompt and the field offers it).
+    void openSettings();
 
 private:
     QLineEdit *lineEdit;

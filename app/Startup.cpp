@@ -6,11 +6,14 @@
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "app/Gamepad.h"
 #include "app/LevelCheck.h"
 #include "core/Paths.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
 #include "app/RunSession.h"
+#include "app/SettingsStartup.h"
+#include "app/SettingsStore.h"
 #include "app/WorldProxy.h"
 #include "levels/Level01.h"
 #include "levels/Level02.h"
@@ -183,8 +186,9 @@ int runGame(int argc, char **argv)
     if (session.isReplaying() && replayScratch.isValid())
         keepTableApart(replayScratch);
 
-    GameRegistry::setOutlineLines(options.fastOutlines ? GameRegistry::OutlineLines::Fast
-                                                       : GameRegistry::OutlineLines::Smooth);
+    SettingsStore settings(defaultSettingsPath());
+    reportSettingsProblems(settings);
+    followSettings(settings, options);
     GameObjects game = createGameObjects();
     if (session.isReplaying() && !startWhereTheReplayDid(session, game))
         return refuse(options.replayFile + ": no world " + session.replayedScript().header("world"));
@@ -195,7 +199,8 @@ int runGame(int argc, char **argv)
     QApplication application(qtArgc, argv);
     initBitmapFont();
 
-    const GameWindowSetup setup{options.width, options.height, options.fullScreen, &session};
+    Gamepad gamepad;
+    const GameWindowSetup setup = gameWindowSetup(options, settings, &gamepad, &session);
     std::string nickname = options.nickname;
     if (session.isReplaying() && !options.hasNickname)
         nickname = QtNameEntry::nicknameRule(

@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev libqt6opengl6-dev
   libgl-dev libglu1-mesa-dev libglew-dev freeglut3-dev libgl1-mesa-dri
-  libcoin-dev libopenal-dev libalut-dev libopenal1
+  libcoin-dev libopenal-dev libalut-dev libopenal1 libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
   appstream desktop-file-utils dpkg-dev

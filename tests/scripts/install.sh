@@ -35,7 +35,7 @@ size=$(identify -format '%wx%h' "$prefix/share/icons/hicolor/48x48/apps/torchher
 
 # The installed game, from a working directory that has nothing to do with it.
 mkdir -p "$work/cwd" "$work/data" "$work/runtime" && chmod 700 "$work/runtime"
-export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 find "$prefix" -type f -exec cksum {} + | sort >"$work/before"
 cd "$work/cwd"
 "$prefix/bin/torchhero" --nickname Install >/dev/null 2>"$work/game.err" &
@@ -58,6 +58,7 @@ wait "$GAME_PID"; status=$?
 grep -E 'AL lib|torchhero:' "$work/game.err" && fail "error lines from the installed game"
 [ "$(cat "$XDG_DATA_HOME/torchhero/HighScore.hs" 2>/dev/null)" = $'HIGH SCORES\n#      Time         Name' ] ||
   fail "no fresh high-score table in XDG_DATA_HOME"
+[ -s "$XDG_CONFIG_HOME/torchhero/torchhero.conf" ] || fail "no settings kept in XDG_CONFIG_HOME"
 find "$prefix" -type f -exec cksum {} + | sort | cmp -s - "$work/before" || fail "the game wrote into the prefix"
 [ -z "$(ls -A "$work/cwd")" ] || fail "the game wrote into the working directory: $(ls -A "$work/cwd")"
 
@@ -65,7 +66,7 @@ find "$prefix" -type f -exec cksum {} + | sort | cmp -s - "$work/before" || fail
 (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/package/torchhero_*.deb 2>/dev/null)
 depends=$(dpkg-deb -f "$deb" Depends 2>/dev/null)
-for package in libqt6widgets6 libopenal1 libalut0 libglew2.2 libcoin80c qt6-qpa-plugins; do
+for package in libqt6widgets6 libopenal1 libalut0 libglew2.2 libcoin80c libsdl2-2.0-0 qt6-qpa-plugins; do
   [[ "$depends" == *"$package"* ]] || fail "the package does not depend on $package: $depends"
 done
 dpkg-deb -c "$deb" >"$work/contents"

@@ -13,7 +13,7 @@ export LIBGL_ALWAYS_SOFTWARE=1 ALSOFT_DRIVERS=null
 work=$(mktemp -d)
 trap 'kill ${GAME_PID:-} 2>/dev/null; rm -rf "$work"; [ -n "${XVFB_PID:-}" ] && kill $XVFB_PID 2>/dev/null' EXIT
 mkdir -p "$work/cwd" "$work/runtime" && chmod 700 "$work/runtime"
-export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 cd "$work/cwd"
 failures=0
 fail() { echo "$*"; failures=$((failures + 1)); }
