@@ -1,8 +1,8 @@
 #include "actors/Boulder.h"
 
+#include "actors/ActorVisitor.h"
 #include "app/GameRegistry.h"
 #include "core/Angles.h"
-#include "render/GL.h"
 
 #include <cmath>
 
@@ -15,9 +15,6 @@ constexpr float kRollDegreesPerUnit = 5.0f;
 // A harmless ball keeps this share of its displacement on the face it is
 // already rolling on, so on level ground it comes to rest.
 constexpr float kHarmlessCarry = 0.5f;
-// Tessellation of the drawn sphere.
-constexpr int kSlices = 16;
-constexpr int kStacks = 16;
 
 } // namespace
 
@@ -26,14 +23,9 @@ Boulder::Boulder() : Boulder(SbVec3f(0.0f, 0.0f, 0.0f), kDefaultRadius) {}
 Boulder::Boulder(SbVec3f point, float ballRadius)
     : Entity(point), radius(ballRadius), gravity(GameRegistry::getGravity())
 {
-    clearTexture = GameRegistry::loadTextureName("clear.bmp");
-    texture = GameRegistry::loadTextureName("Boulder.bmp");
-    // Only allocates; no GL context is needed until draw.
-    quadric = gluNewQuadric();
-    gluQuadricTexture(quadric, GL_TRUE);
+    clearTexture = GameRegistry::loadTexture("clear.bmp");
+    texture = GameRegistry::loadTexture("Boulder.bmp");
 }
-
-Boulder::~Boulder() { gluDeleteQuadric(quadric); }
 
 void Boulder::reset()
 {
@@ -101,20 +93,4 @@ void Boulder::move()
     rollX = std::fmod(velocity[2] * kRollDegreesPerUnit + rollX, Angles::kFullTurn);
 }
 
-void Boulder::draw()
-{
-    glPushMatrix();
-    glTranslatef(position[0], position[1], position[2]);
-    glRotatef(rollZ, 0.0f, 0.0f, 1.0f);
-    glRotatef(rollX, 1.0f, 0.0f, 0.0f);
-    if (!outlinePass) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    }
-    glFrontFace(GL_CCW);
-    ball.draw(0, [this] { gluSphere(quadric, radius, kSlices, kStacks); });
-    glBindTexture(GL_TEXTURE_2D, clearTexture);
-    glDisable(GL_TEXTURE_2D);
-    glPopMatrix();
-}
+void Boulder::accept(ActorVisitor &visitor) const { visitor.visit(*this); }

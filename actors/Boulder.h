@@ -1,8 +1,5 @@
 #pragma once
 #include "actors/Entity.h"
-#include "render/ShapeLists.h"
-
-struct GLUquadric;
 
 // A textured ball that falls under the level's gravity and rolls down the
 // faces it lands on. A deadly boulder (the default) kills every actor it
@@ -16,14 +13,17 @@ class Boulder : public Entity {
 public:
     Boulder();
     Boulder(SbVec3f position, float radius);
-    ~Boulder() override;
-    Boulder(const Boulder &) = delete;
-    Boulder &operator=(const Boulder &) = delete;
 
     void makeHarmless() { deadly = false; }
     bool isDeadly() const { return deadly; }
     float getRadius() const { return radius; }
     SbVec3f getVelocity() const { return velocity; }
+    // The rolling ball's turn about z and about x, degrees.
+    float getRollZ() const { return rollZ; }
+    float getRollX() const { return rollX; }
+    // Texture indices: the ball's own and the one bound after it.
+    unsigned int getTexture() const { return texture; }
+    unsigned int getClearTexture() const { return clearTexture; }
 
     void reset() override;
     // Like the walking figures' test, but reaching the ball's radius, from
@@ -38,7 +38,7 @@ public:
     bool collidesWith(Entity &other) override;
     void resolveCollisionWith(Entity &other) override;
     void move() override;
-    void draw() override;
+    void accept(ActorVisitor &visitor) const override;
     bool isPlayer() const override { return false; }
     // A boulder does not die: it starts over.
     void kill() override { reset(); }
@@ -46,13 +46,11 @@ public:
 private:
     unsigned int clearTexture = 0;
     float radius; // fixed for the ball's life: its sphere is recorded once
-    ShapeLists ball{1};
     SbVec3f velocity{0.0f, 0.0f, 0.0f};
     SbVec3f gravity;
     // Normal of the face last reported by collidesWithQuad.
     SbVec3f lastNormal{0.0f, 0.0f, 0.0f};
     unsigned int texture = 0;
-    GLUquadric *quadric = nullptr;
     float rollZ = 0.0f;
     float rollX = 0.0f;
     bool deadly = true;

@@ -2,9 +2,6 @@
 
 #include "actors/Player.h"
 #include "core/Angles.h"
-#include "app/GameRegistry.h"
-#include "render/ComicStyle.h"
-#include "render/GL.h"
 
 #include <Inventor/SbRotation.h>
 
@@ -17,17 +14,11 @@ constexpr float kStartDistance = 5.0f;
 constexpr float kFirstPersonBelow = 1.5f; // wanted distance that pins the eye on the hero
 constexpr float kThirdPersonFrom = 2.0f;  // the hero is drawn from here on
 constexpr float kDriftOut = 0.2f;         // per step, back towards the wanted distance
-constexpr float kPivotHeight = 0.5f;      // view pivot above the hero's centre
 
 // Angles in degrees.
 constexpr float kPitchLimit = 90.0f;
 constexpr float kPitchSpring = 0.5f;
 
-// Projection.
-constexpr double kFieldOfView = 60.0;
-constexpr double kAspect = 1.0;
-constexpr double kNearPlane = 1.0;
-constexpr double kFarPlane = 200.0;
 } // namespace
 
 Camera::Camera() = default;
@@ -132,26 +123,6 @@ void Camera::move()
         actualDistance = kStartDistance; // let the dying figure be seen
     if (desiredDistance > actualDistance)
         actualDistance += kDriftOut;
-}
-
-void Camera::draw()
-{
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(kFieldOfView, kAspect, kNearPlane, kFarPlane);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    // Every frame starts with the red colour ramp.
-    if (ComicStyle *style = GameRegistry::getComicStyle())
-        style->setColor("red");
-
-    const SbVec3f hero = heroPosition();
-    glTranslatef(0.0f, 0.0f, -actualDistance);
-    glRotatef(pitch, 1.0f, 0.0f, 0.0f);
-    glRotatef(heading, 0.0f, 1.0f, 0.0f);
-    glTranslatef(0.0f, -kPivotHeight, 0.0f);
-    glTranslatef(-hero[0], -hero[1], -hero[2]);
 }
 
 void Camera::finishStep()

@@ -26,6 +26,8 @@ public:
     // pitch at or beyond +-90 is moved 0.5 back towards the inside.
     void setPitch(float degrees);
     float getPitch() const { return pitch; }
+    // The point the view turns about, above the hero's centre, world units.
+    static constexpr float kPivotHeight = 0.5f;
     void pitchBy(float degrees) { setPitch(getPitch() + degrees); }
     // Headings of 360 or more in size fall back to 0.
     void setHeading(float degrees);
@@ -41,18 +43,17 @@ public:
     bool collidesWith(Entity &other) override;
     void resolveCollisionWith(Entity &other) override;
     void move() override;
-    // Frame set-up: clears, sets projection and view.
-    void draw() override;
     // Tells the hero whether it is seen (first person hides it).
     void finishStep() override;
     bool isPlayer() const override { return false; }
     void kill() override {}
+    // Where the hero is (the origin without one).
+    SbVec3f heroPosition() const;
 
 private:
     static constexpr float kRadius = 0.0f;
 
     void placeProvisionally();
-    SbVec3f heroPosition() const;
 
     SbMatrix headingMatrix;
     SbMatrix pitchMatrix;

@@ -1,7 +1,7 @@
 #include "actors/Didud.h"
 
+#include "actors/ActorVisitor.h"
 #include "core/Angles.h"
-#include "render/GL.h"
 
 #include <algorithm>
 #include <cmath>
@@ -142,15 +142,7 @@ void Didud::kill()
     die();
 }
 
-void Didud::draw()
-{
-    if (gone)
-        return;
-    if (dead)
-        drawDeadFigure();
-    else
-        drawLivingFigure();
-}
+void Didud::accept(ActorVisitor &visitor) const { visitor.visit(*this); }
 
 void Didud::finishStep()
 {
@@ -161,14 +153,4 @@ void Didud::finishStep()
         spinAngle += kSpinPerTurn;
         gone = spinAngle - heading >= kSpinToVanish;
     }
-}
-
-void Didud::drawLivingArms() { drawPlainArms(Limbs::KeySwing, swing * kArmSwing); }
-
-void Didud::drawDeadArms()
-{
-    glPushMatrix();
-    glScalef(1.0f, -1.0f, 1.0f);
-    drawPlainArms(Limbs::Still, 0.0f, true);
-    glPopMatrix();
 }

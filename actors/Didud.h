@@ -21,8 +21,8 @@ public:
     // Pushes the other actor out; a hero pushed out is killed.
     void resolveCollisionWith(Entity &other) override;
     void move() override;
-    // Nothing while gone, the dead figure while dead, else the living one.
-    void draw() override;
+    // Drawn while not gone: dead or living.
+    void accept(ActorVisitor &visitor) const override;
     bool isPlayer() const override { return false; }
     void kill() override;
     // Settles an idle figure's pose; while dead, the figure turns on by 16
@@ -46,9 +46,6 @@ public:
     void stop();
 
 private:
-    void drawLivingArms() override;
-    void drawDeadArms() override;
-
     Entity *target = nullptr;
     float sightRange = 0.0f;
     bool gone = false;

@@ -2,9 +2,11 @@
 #include <Inventor/SbVec3f.h>
 #include <string>
 
+class ActorVisitor;
+
 // Everything in a level that moves by itself: the hero, the Vavodi, the
 // boulders and the camera. The level and the level geometry drive every
-// actor through the eleven virtual operations below without knowing its
+// actor through the virtual operations below without knowing its
 // class. Distances are world units, one move() is one step of the frame
 // timer, and every speed is a distance per step.
 //
@@ -30,16 +32,18 @@ public:
     virtual bool collidesWith(Entity &other) = 0;
     virtual void resolveCollisionWith(Entity &other) = 0;
     virtual void move() = 0;
-    virtual void draw() = 0;
     virtual bool isPlayer() const = 0;
     virtual void kill() = 0;
 
     // The end of a step, once every actor and boundary has moved and every
     // collision is resolved: what the step settles from where things came
     // to rest (an idle figure's pose, the hero's restart after his death
-    // spin, the Didud's spin and vanishing). draw() reads state and changes
+    // spin, the Didud's spin and vanishing). Drawing reads state and changes
     // none of it.
     virtual void finishStep() {}
+    // Hands the actor, as its own class, to whoever draws it; an actor
+    // without an appearance hands nothing.
+    virtual void accept(ActorVisitor &) const {}
 
     SbVec3f getPosition() const { return position; }
     // Both forms set the position and the next position.
@@ -50,12 +54,6 @@ public:
     SbVec3f getPreviousPosition() const { return previousPosition; }
     void savePreviousPosition() { previousPosition = position; }
     void commitNextPosition() { position = nextPosition; }
-
-    // The level sets the flag around its black outline pass; drawing code
-    // then leaves out its own colours, textures and line widths.
-    void enableOutline() { outlinePass = true; }
-    void disableOutline() { outlinePass = false; }
-    bool isOutlinePass() const { return outlinePass; }
 
     // Solves origin + s*a + t*b + u*c = p and returns (s, t, u). A singular
     // system gives non-finite values, which fail every caller's range test.
@@ -88,5 +86,4 @@ protected:
     SbVec3f position;
     SbVec3f previousPosition;
     SbVec3f nextPosition;
-    bool outlinePass = false;
 };

@@ -1,9 +1,10 @@
 #pragma once
 #include <Inventor/SbVec3f.h>
 
-// Base of small effect objects that a world moves and draws apart from its
-// actors. No particle kind exists yet and no code creates particles; the
-// class and the world's particle list are the hooks for adding effects.
+// Base of small effect objects that a world moves apart from its actors.
+// No particle kind exists yet and no code creates particles; the class and
+// the world's particle list are the hooks for adding effects. A kind brings
+// its drawing to the level's painter along with it.
 class Particle {
 public:
     Particle() = default;
@@ -12,11 +13,8 @@ public:
     virtual ~Particle() = default;
 
     SbVec3f getPosition() const { return position; }
-    void enableOutline() { outlinePass = true; }
-    void disableOutline() { outlinePass = false; }
 
     virtual void move() = 0;
-    virtual void draw() = 0;
 
 protected:
     SbVec3f position{0.0f, 0.0f, 0.0f};
@@ -25,5 +23,4 @@ protected:
     SbVec3f motion{0.0f, 0.0f, 0.0f};
     // Meaning chosen by the particle kind.
     int value = 0;
-    bool outlinePass = false;
 };

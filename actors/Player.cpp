@@ -1,7 +1,7 @@
 #include "actors/Player.h"
 
+#include "actors/ActorVisitor.h"
 #include "app/GameRegistry.h"
-#include "render/GL.h"
 #include "world/World.h"
 
 namespace {
@@ -34,12 +34,17 @@ constexpr float kHopSwing = 5.0f;
 
 Player::Player(float x, float y, float z) : Walker(x, y, z, kRadius, kHeroFiles)
 {
-    happyHeadTexture = GameRegistry::loadTextureName("HeroHeadHappy.bmp");
-    torchQuadric = gluNewQuadric();
-    gluQuadricOrientation(torchQuadric, GLU_INSIDE);
+    happyHead = GameRegistry::loadTexture("HeroHeadHappy.bmp");
 }
 
-Player::~Player() { gluDeleteQuadric(torchQuadric); }
+void Player::accept(ActorVisitor &visitor) const { visitor.visit(*this); }
+
+FigurePose Player::pose() const
+{
+    FigurePose p = Walker::pose();
+    p.flicker = flicker;
+    return p;
+}
 
 // The jump-direction latches, blinking, visibility and the lift are left as
 // they are.
@@ -120,21 +125,6 @@ void Player::advanceFlicker()
 }
 
 void Player::kill() { die(); }
-
-void Player::draw()
-{
-    if (dead) {
-        if (visible)
-            drawDeadFigure();
-        else
-            placeDeadTorchLightOnly();
-    } else {
-        if (visible)
-            drawLivingFigure();
-        else
-            placeTorchLightOnly();
-    }
-}
 
 // A shown figure settles its pose, a figure in first person keeps it. The
 // restart resets the figure, which then settles once more from its start.

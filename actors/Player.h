@@ -3,20 +3,17 @@
 
 // The hero: walks and runs along its heading as the keys say, jumps with
 // the latched directions, dies when killed, spins while dead and then
-// restarts the level or ends the game. Carries a torch whose tip is OpenGL
-// light 0. Has posed drawings for the two closing screens.
+// restarts the level or ends the game. Carries a torch whose tip lights the
+// level and whose flame flickers. Hops on the high-score screen.
 //
 // Angles are degrees; speeds are distances per step.
 class Player : public Walker {
 public:
     Player(float x, float y, float z);
-    ~Player() override;
 
     void reset() override;
     void move() override;
-    // Draws the living or the dead figure (or only the torch light in first
-    // person).
-    void draw() override;
+    void accept(ActorVisitor &visitor) const override;
     bool isPlayer() const override { return true; }
     void kill() override;
     // Settles an idle figure's pose (when the figure is shown); once the
@@ -46,13 +43,14 @@ public:
     void setVisible(bool shown) { visible = shown; }
     bool isVisible() const { return visible; }
 
-    // The closing screens' posed figure.
+    // The high-score screen's hop.
     void victoryStep();
-    void drawVictory();
-    void drawDefeat();
-
     float getFlicker() const { return flicker; }
     float getHopHeight() const { return hopHeight; }
+    float getHopAngle() const { return hopAngle; }
+    FigurePose pose() const override;
+    // Texture index of the happy head of the victory pose.
+    unsigned int happyHeadTexture() const { return happyHead; }
 
 private:
     static constexpr float kRadius = 1.0f;
@@ -60,27 +58,11 @@ private:
     void advanceFlicker();
     void settleIfShown();
 
-    // The torch and its light (PlayerFigure.cpp); the poses (PlayerPoses.cpp).
-    void drawLivingArms() override;
-    void drawDeadArms() override;
-    void placeTorchLightOnly();
-    void placeDeadTorchLightOnly();
-    void placeLightAlongTorchArm() const;
-    void drawStandingTorch(SbVec3f offset);
-    void poseTorchHand() const;
-    void drawTorchHand(bool posed);
-    void drawTorch(float constantAttenuation, float fadeAttenuation);
-    void placeLight(float constantAttenuation, float fadeAttenuation) const;
-
-    unsigned int happyHeadTexture = 0;
+    unsigned int happyHead = 0;
     float hopDirection = 1.0f;
     float hopAngle = 0.0f;
     float hopHeight = 0.0f;
     float flicker = 1.0f;
     float flickerDirection = 1.0f;
     bool visible = true;
-    GLUquadric *torchQuadric = nullptr;
-    // The torch's shapes, recorded once (its two end disks are one).
-    enum TorchShape { kTorchDisk, kTorchCylinder, kTorchShapeCount };
-    ShapeLists torchShapes{kTorchShapeCount};
 };

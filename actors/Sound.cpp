@@ -63,3 +63,10 @@ void Sound::play(int i) const
         return;
     alSourcePlay(sources[i]);
 }
+
+std::unique_ptr<const SoundCues> makeFigureSounds(const std::string &firstFile, const std::string &secondFile)
+{
+    auto sound = std::make_unique<Sound>();
+    sound->setUp(firstFile, secondFile);
+    return sound;
+}

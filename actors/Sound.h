@@ -1,11 +1,14 @@
 #pragma once
+#include "actors/SoundCues.h"
+
+#include <memory>
 #include <string>
 
 // The two sound effects of one owner (hero, Didud, high-score screen):
 // source i plays buffer i, loaded once from a file when the owner is set
 // up. No positional audio, no stopping; starting a source that still plays
 // restarts it from the beginning.
-struct Sound {
+struct Sound : SoundCues {
     unsigned int sources[2] = {0, 0};
     unsigned int buffers[2] = {0, 0};
 
@@ -14,7 +17,7 @@ struct Sound {
     Sound &operator=(const Sound &) = delete;
     // The game never frees its sounds; an owner that is destroyed anyway
     // (tests, tools) gives its sources and buffers back.
-    ~Sound();
+    ~Sound() override;
 
     // Loads the two files (game paths with backslashes) and binds them to
     // two new sources. A missing or unreadable file gets no warning box: it
@@ -27,5 +30,9 @@ struct Sound {
                bool reportErrors = true);
 
     // Starts source i (0 or 1) from the beginning; other values do nothing.
-    void play(int i) const;
+    void play(int i) const override;
 };
+
+// A figure's two sounds set up from their files, for the registry's sound
+// maker (GameRegistry::setSoundMaker).
+std::unique_ptr<const SoundCues> makeFigureSounds(const std::string &firstFile, const std::string &secondFile);

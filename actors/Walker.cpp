@@ -2,7 +2,6 @@
 
 #include "app/GameRegistry.h"
 #include "core/Angles.h"
-#include "render/GL.h"
 
 #include <cmath>
 
@@ -28,6 +27,9 @@ constexpr float kLiftLoss = 0.05f;
 // Slack of the first landing rule, world units.
 constexpr float kLandingSlack = 0.01f;
 
+// Limb swing step that an idle figure restarts from, degrees.
+constexpr float kIdleSwingStep = 5.0f;
+
 // Eyes close for kBlinkSteps steps every kBlinkInterval steps.
 constexpr int kBlinkInterval = 100;
 constexpr int kBlinkSteps = 5;
@@ -36,29 +38,46 @@ constexpr int kBlinkSteps = 5;
 Walker::Walker(float x, float y, float z, float ownRadius, const FigureFiles &files)
     : Entity(x, y, z), radius(ownRadius), swingStep(kSwingStepStart)
 {
-    clearTexture = GameRegistry::loadTextureName("clear.bmp");
-    headTexture = GameRegistry::loadTextureName(files.head);
-    bodyTexture = GameRegistry::loadTextureName(files.body);
-    feetTexture = GameRegistry::loadTextureName(files.feet);
-    deadHeadTexture = GameRegistry::loadTextureName(files.deadHead);
-    twinkleHeadTexture = GameRegistry::loadTextureName(files.twinkleHead);
-
-    headQuadric = gluNewQuadric();
-    gluQuadricTexture(headQuadric, GL_TRUE);
-    bodyQuadric = gluNewQuadric();
-    gluQuadricTexture(bodyQuadric, GL_TRUE);
-    handQuadric = gluNewQuadric();
+    texture.clear = GameRegistry::loadTexture("clear.bmp");
+    texture.head = GameRegistry::loadTexture(files.head);
+    texture.body = GameRegistry::loadTexture(files.body);
+    texture.feet = GameRegistry::loadTexture(files.feet);
+    texture.deadHead = GameRegistry::loadTexture(files.deadHead);
+    texture.twinkleHead = GameRegistry::loadTexture(files.twinkleHead);
 
     gravity = GameRegistry::getGravity();
     stepFall = gravity;
     verticalState = gravity[1];
-    sound.setUp(files.jumpSound, files.deathSound);
+    sounds = GameRegistry::makeSounds(files.jumpSound, files.deathSound);
 }
 
-Walker::~Walker()
+Walker::~Walker() = default;
+
+void Walker::playSound(int cue) const
 {
-    for (GLUquadric *quadric : {headQuadric, bodyQuadric, handQuadric})
-        gluDeleteQuadric(quadric);
+    if (sounds)
+        sounds->play(cue);
+}
+
+FigurePose Walker::pose() const
+{
+    FigurePose p;
+    p.position = position;
+    p.heading = heading;
+    p.swing = swing;
+    p.walkSpeed = walkSpeed;
+    p.spinAngle = spinAngle;
+    p.walking = walking;
+    p.running = running;
+    p.onGround = onGround;
+    p.inAir = inAir;
+    p.blinking = blinking;
+    p.dead = dead;
+    p.forwardKey = forwardKey;
+    p.backKey = backKey;
+    p.leftKey = leftKey;
+    p.rightKey = rightKey;
+    return p;
 }
 
 void Walker::resetFigure()
@@ -128,7 +147,7 @@ bool Walker::mayJump() const { return !dead && verticalState == gravity[1] && !f
 
 void Walker::startJump()
 {
-    sound.play(0);
+    playSound(0);
     onGround = false;
     inAir = true;
     jumpLift = kJumpLiftStart;
@@ -221,8 +240,18 @@ bool Walker::die()
 {
     if (dead)
         return false;
-    sound.play(1);
+    playSound(1);
     spinAngle = heading;
     dead = true;
     return true;
+}
+
+void Walker::settleIdlePose()
+{
+    const bool idle = !walking && !running && (dead || !anyJumpDirection());
+    if (!idle)
+        return;
+    walkSpeed = 0.0f;
+    swing = 0.0f;
+    swingStep = kIdleSwingStep;
 }

@@ -1,9 +1,9 @@
 #pragma once
 #include "actors/Entity.h"
-#include "actors/Sound.h"
-#include "render/ShapeLists.h"
+#include "actors/SoundCues.h"
+#include "core/FigurePose.h"
 
-struct GLUquadric;
+#include <memory>
 
 // The figures' textures and sounds, as files of the run directory.
 struct FigureFiles {
@@ -20,8 +20,8 @@ struct FigureFiles {
 // heading with the same speed ramp and limb swing, jump with the same lift
 // curve, fall under the shared gravity, land on faces by the same rules,
 // blink, spin when killed, and are drawn as the same small toon figure
-// (legs, body, arms, head) with their own textures. What they hold in their
-// hands and what steers them is their own.
+// (legs, body, arms, head; render/FigureDrawing) with their own textures.
+// What they hold in their hands and what steers them is their own.
 //
 // Angles are degrees; speeds are distances per step.
 class Walker : public Entity {
@@ -51,7 +51,14 @@ public:
     bool isJumping() const;
     bool isBlinking() const { return blinking; }
     float getSwing() const { return swing; }
-    const Sound &getSound() const { return sound; }
+
+    // What its drawing reads, at the end of the last step.
+    virtual FigurePose pose() const;
+    // The figure's textures, as indices of the registry's texture list.
+    struct Textures {
+        unsigned int clear, head, body, feet, deadHead, twinkleHead;
+    };
+    Textures textures() const { return texture; }
 
 protected:
     // One step of the walking ramp and the limb swing.
@@ -76,46 +83,6 @@ protected:
     // Back to standing idle at the start position, alive.
     void resetFigure();
 
-    // Figure drawing (WalkerFigure.cpp). How a limb is posed:
-    //   KeySwing - swung along the held directions on the ground, tilted
-    //              while in the air (the living figure);
-    //   Raised   - the first leg lifted by the angle, the mirrored one
-    //              straight (the dead figure);
-    //   Forward  - swung by the angle about x, the mirrored leg the other way;
-    //   Still    - no rotation.
-    enum class Limbs { KeySwing, Raised, Forward, Still };
-    // Arms swing by this share of the legs' swing.
-    static constexpr float kArmSwing = 0.5f;
-    // The figure's centre sits kHipDrop above its hips; the shoulders sit
-    // kShoulderDrop below the top of the body. World units.
-    static constexpr float kHipDrop = 0.6f;
-    static constexpr float kShoulderDrop = 0.05f;
-    // Rings of the disks that close the body and the torch. A disk is flat
-    // and lit per pixel, so rings inside it change nothing in the shaded
-    // pass; in the outline pass a disk is drawn only when it faces away,
-    // and then the closed body in front hides its inside. More rings would
-    // only add lines for the renderer to throw away.
-    static constexpr int kDiskRings = 1;
-    void drawLivingFigure();
-    void drawDeadFigure();
-    // The arms of the two poses above, from the shoulders.
-    virtual void drawLivingArms() = 0;
-    virtual void drawDeadArms() = 0;
-    void poseLimb(Limbs mode, float angle, bool mirrored, float inAirTilt) const;
-    void applyKeySwing(float angle, float forwardSign, float sideSign) const;
-    void drawLegs(Limbs mode, float angle);
-    void drawLeg();
-    void drawBody();
-    void drawArm(Limbs mode, float angle);
-    // Both arms, the second mirrored. Upside down: the caller has flipped y,
-    // which turns the winding of both round.
-    void drawPlainArms(Limbs mode, float angle, bool upsideDown = false);
-    void drawHead(unsigned int texture, float turn);
-    float headTurn() const;
-    void beginTexture(unsigned int texture) const;
-    void endTexture() const;
-    void setColor(float r, float g, float b) const;
-    void setLineWidth(float width) const;
     // A figure standing idle (not walking, running or in a directed jump;
     // when dead, not walking or running) drops its walk speed and limb swing,
     // at the end of a step.
@@ -124,13 +91,9 @@ protected:
     bool anyJumpDirection() const;
 
     const float radius;
-    unsigned int clearTexture = 0;
-    unsigned int headTexture = 0;
-    unsigned int bodyTexture = 0;
-    unsigned int feetTexture = 0;
-    unsigned int deadHeadTexture = 0;
-    unsigned int twinkleHeadTexture = 0;
-    Sound sound; // source 0: jump, source 1: death
+    Textures texture{};
+    // Cue 0: the jump, cue 1: the death; none without sound.
+    std::unique_ptr<const SoundCues> sounds;
 
     float heading = 0.0f;
     float spinAngle = 0.0f;
@@ -160,14 +123,9 @@ protected:
     bool blinking = false;
     SbVec3f gravity;
     SbVec3f stepFall;
-    GLUquadric *headQuadric = nullptr;
-    GLUquadric *bodyQuadric = nullptr;
-    GLUquadric *handQuadric = nullptr;
-    // The quadrics' shapes, recorded once (the two body disks are one).
-    enum Shape { kBodyDisk, kBodyCylinder, kHandSphere, kHeadSphere, kShapeCount };
-    ShapeLists shapes{kShapeCount};
 
 private:
+    void playSound(int cue) const;
     void land();
     void applyLandingRules();
 };

@@ -1,5 +1,6 @@
 #include "app/GameRegistry.h"
 
+#include "actors/SoundCues.h"
 #include "app/WorldProxy.h"
 
 GameRegistry *GameRegistry::instance = nullptr;
@@ -110,4 +111,17 @@ ComicStyle *GameRegistry::getComicStyle() { return instance ? instance->comicSty
 
 size_t GameRegistry::imageCount() { return instance ? instance->images.size() : 0; }
 
-size_t GameRegistry::textureCount() { return instance ? instance->textures.size() : 0; }
+size_t GameRegistry::textureCount() { return instance ? instance->textureNames.size() : 0; }
+
+void GameRegistry::setSoundMaker(SoundMaker maker)
+{
+    if (instance)
+        instance->soundMaker = std::move(maker);
+}
+
+std::unique_ptr<const SoundCues> GameRegistry::makeSounds(const std::string &firstFile, const std::string &secondFile)
+{
+    if (!instance || !instance->soundMaker)
+        return nullptr;
+    return instance->soundMaker(firstFile, secondFile);
+}

@@ -1,6 +1,8 @@
 #pragma once
 #include <QTime>
 #include <Inventor/SbVec3f.h>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@ class World;
 class WorldProxy;
 class Player;
 class ComicStyle;
+class SoundCues;
 namespace VOXA {
 class Bitmap;
 }
@@ -47,33 +50,33 @@ public:
     static std::string getNickname();
     static void setGravity(float x, float y, float z);
     static SbVec3f getGravity();
+    // The comic shader the painters bind (render's; held here, not used).
     static void setComicStyle(ComicStyle *style);
     static ComicStyle *getComicStyle();
 
-    // Texture manager: a texture index is a position in the texture list;
-    // 0 also stands for a failed load. The values returned by getTexture
-    // are GL texture names (GLuint). Requires a current GL context.
+    // Texture list: loadTexture reads "Texturen\" + fileName and appends a
+    // texture for it, however often the file was loaded before; a texture
+    // index is a position in the list, and 0 also stands for a failed load
+    // (the first texture that did load stands in). Needs no GL: the GL
+    // texture of an index is made when it is first drawn with
+    // (render/Textures.h), and its name kept here.
     static unsigned int loadTexture(std::string fileName);
-    static unsigned int getTexture(unsigned int index);
-    // The common pairing of the two: load a file and keep its GL name.
-    static unsigned int loadTextureName(std::string fileName) { return getTexture(loadTexture(std::move(fileName))); }
-    // Sizes of the two lists, for diagnostics and tests.
+    // The picture of a texture index; null for an index not in the list.
+    static const VOXA::Bitmap *textureImage(unsigned int index);
+    // The GL name made for an index, 0 until made.
+    static unsigned int textureName(unsigned int index);
+    static void setTextureName(unsigned int index, unsigned int name);
+    // Sizes of the list of files read (the failed ones too) and of the
+    // texture list, for diagnostics and tests.
     static size_t imageCount();
     static size_t textureCount();
 
-    // GL state of the black outline pass; neither needs an instance. The
-    // outlines are smooth lines by default; the fast ones (aliased, one
-    // pixel wider) cost about half as much on a software renderer. A
-    // process-wide setting, read by beginOutline.
-    enum class OutlineLines { Smooth, Fast };
-    static void setOutlineLines(OutlineLines lines);
-    static OutlineLines getOutlineLines();
-    static void beginOutline();
-    static void endOutline();
-    // Inside the outline pass, around the static and moving geometry: pulls
-    // its lines towards the viewer by a bounded polygon offset.
-    static void beginFlatOutlines();
-    static void endFlatOutlines();
+    // Sound: makeSounds hands a figure its two sounds (files as the game
+    // names them) through the maker the audio side installed; without one,
+    // null, and the figure is silent.
+    using SoundMaker = std::function<std::unique_ptr<const SoundCues>(const std::string &, const std::string &)>;
+    static void setSoundMaker(SoundMaker maker);
+    static std::unique_ptr<const SoundCues> makeSounds(const std::string &firstFile, const std::string &secondFile);
 
 private:
     static GameRegistry *instance;
@@ -87,6 +90,9 @@ private:
     std::string nickname;
     SbVec3f gravity{0.0f, 0.0f, 0.0f};
     std::vector<VOXA::Bitmap *> images;
-    std::vector<unsigned int> textures;
+    // Per texture index: its picture and its GL name (0 until made).
+    std::vector<VOXA::Bitmap *> textureImages;
+    std::vector<unsigned int> textureNames;
     ComicStyle *comicStyle = nullptr;
+    SoundMaker soundMaker;
 };

@@ -3,14 +3,15 @@
 #include "actors/MasterVolume.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "render/Outline.h"
 #include "app/SettingsStore.h"
 
 #include <cstdio>
 
 namespace {
-GameRegistry::OutlineLines outlineLines(bool fast)
+OutlineLines outlineLines(bool fast)
 {
-    return fast ? GameRegistry::OutlineLines::Fast : GameRegistry::OutlineLines::Smooth;
+    return fast ? OutlineLines::Fast : OutlineLines::Smooth;
 }
 } // namespace
 
@@ -24,12 +25,12 @@ void followSettings(SettingsStore &settings, const CommandLine &options)
 {
     const GameSettings &values = settings.values();
     setMasterVolume(values.volumePercent);
-    GameRegistry::setOutlineLines(outlineLines(options.hasOutlines ? options.fastOutlines : values.fastOutlines));
+    setOutlineLines(outlineLines(options.hasOutlines ? options.fastOutlines : values.fastOutlines));
     QObject::connect(&settings, &SettingsStore::changed, [](const GameSettings &before, const GameSettings &now) {
         if (now.volumePercent != before.volumePercent)
             setMasterVolume(now.volumePercent);
         if (now.fastOutlines != before.fastOutlines)
-            GameRegistry::setOutlineLines(outlineLines(now.fastOutlines));
+            setOutlineLines(outlineLines(now.fastOutlines));
     });
 }
 

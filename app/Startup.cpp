@@ -25,8 +25,12 @@
 #include "levels/Level08.h"
 #include "render/BitmapText.h"
 #include "render/ComicStyle.h"
+#include "actors/Sound.h"
+#include "render/LevelPainter.h"
 #include "screens/EndLevel.h"
+#include "screens/EndLevelPainter.h"
 #include "screens/GameOver.h"
+#include "screens/GameOverPainter.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -61,12 +65,30 @@ void requestCompatibilityContext()
     QSurfaceFormat::setDefaultFormat(format);
 }
 
+// The closing screens pose their hero and write their own texts; every
+// other world is drawn as a level.
+std::unique_ptr<WorldPainter> painterFor(World &world)
+{
+    if (auto *screen = dynamic_cast<EndLevel *>(&world))
+        return std::make_unique<EndLevelPainter>(*screen);
+    if (auto *screen = dynamic_cast<GameOver *>(&world))
+        return std::make_unique<GameOverPainter>(*screen);
+    if (auto *level = dynamic_cast<Level *>(&world))
+        return std::make_unique<LevelPainter>(*level);
+    return nullptr;
+}
+
 GameObjects createGameObjects()
 {
     GameObjects game;
     game.worlds = createWorlds();
+    for (World *world : game.worlds) {
+        game.painters.push_back(painterFor(*world));
+        world->setPainter(game.painters.back().get());
+    }
     game.comicStyle = std::make_unique<ComicStyle>();
     game.registry = std::make_unique<GameRegistry>();
+    GameRegistry::setSoundMaker(makeFigureSounds);
     GameRegistry::setWorlds(game.worlds);
     game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
     GameRegistry::setWorldProxy(game.proxy);

@@ -1,12 +1,14 @@
 #pragma once
 #include "app/GameRegistry.h"
 #include "render/ComicStyle.h"
+#include "world/WorldPainter.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 class World;
+class WorldPainter;
 class WorldProxy;
 
 // The ten worlds in the order of play: Level01, Level03, Level02,
@@ -20,13 +22,16 @@ std::vector<World *> createWorlds();
 // never deleted and the proxy lives until the process ends.
 struct GameObjects {
     std::vector<World *> worlds;
+    // One a world, in the same order.
+    std::vector<std::unique_ptr<WorldPainter>> painters;
     std::unique_ptr<ComicStyle> comicStyle;
     std::unique_ptr<GameRegistry> registry;
     WorldProxy *proxy = nullptr;
 };
 
-// Creates the worlds, the comic style and the registry, hands the first
-// world to a new proxy and registers everything.
+// Creates the worlds with their painters, the comic style and the registry
+// (which makes the figures' sounds through the audio device), hands the
+// first world to a new proxy and registers everything.
 GameObjects createGameObjects();
 
 // Starts the game at the given index of the world list instead of the

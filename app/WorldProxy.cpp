@@ -1,6 +1,5 @@
 #include "app/WorldProxy.h"
 
-#include "render/GL.h"
 #include "world/World.h"
 
 WorldProxy::WorldProxy(World *world) : current(world) {}
@@ -13,25 +12,10 @@ void WorldProxy::setWorld(World *world)
     busy = false;
 }
 
-void WorldProxy::reinitialize()
-{
-    busy = true;
-    initializeGL();
-    busy = false;
-}
-
 void WorldProxy::initializeGL()
 {
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glEnable(GL_COLOR_MATERIAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_CULL_FACE);
     current->initialize();
+    current->setUpDrawing();
 }
 
 bool WorldProxy::switchIfRequested()

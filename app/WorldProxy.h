@@ -26,12 +26,11 @@ public:
     bool hasRequest() const { return requested != nullptr; }
     // Carries out the switch a step asked for, if any; true when it did.
     bool switchIfRequested();
-    void reinitialize();
     World *world() const { return current; }
     bool isBusy() const { return busy; }
 
-    // Sets the OpenGL defaults, then runs the world's initialize. Does not
-    // look at busy.
+    // Runs the world's initialize, then its painter's set-up (the OpenGL
+    // defaults and what the drawing keeps). Does not look at busy.
     void initializeGL();
 
     // One step and one drawing (display), then the switch the step asked

@@ -1,6 +1,5 @@
 #include "geometry/Boundary.h"
 
-#include "render/GL.h"
 
 #include <cmath>
 
@@ -59,10 +58,6 @@ void Boundary::spanRectangle(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2,
         if (normal[i] == 0.0f)
             normal[i] = 0.0f; // no negative zeros
 }
-
-void Boundary::setFrontWinding(bool flipped) { glFrontFace(flipped ? GL_CCW : GL_CW); }
-
-void Boundary::restoreWinding() { glFrontFace(GL_CCW); }
 
 void Boundary::sampleIntoGrid(SbVec3f anchor, SbVec3f edgeA, SbVec3f edgeB, unsigned int sizeX,
                               unsigned int sizeY, unsigned int sizeZ, SpatialGrid &grid,

@@ -5,6 +5,7 @@
 #include <vector>
 
 class Entity;
+class BoundaryVisitor;
 
 // A piece of level geometry: flat rectangles (strictly, parallelograms
 // spanned by two edges from one corner) that are drawn and that actors
@@ -19,11 +20,10 @@ public:
     explicit Boundary(SbVec3f anchor);
     virtual ~Boundary() = default;
 
-    // Slot 0: what is not in the level's display list (per frame).
-    virtual void draw() = 0;
-    // Slot 1: the permanent appearance, recorded once into the display list.
-    virtual void drawStatic() = 0;
-    // Slot 2: hook run once after the level is assembled.
+    // Hands the piece, as its own class, to whoever draws it; a piece
+    // without an appearance hands nothing.
+    virtual void accept(BoundaryVisitor &) const {}
+    // Hook run once after the level is assembled.
     virtual void prepare() = 0;
     virtual bool testCollision(Entity *actor) = 0;
     // Only right after testCollision returned true for the same actor.
@@ -33,9 +33,6 @@ public:
     virtual void addToGrid(unsigned int sizeX, unsigned int sizeY, unsigned int sizeZ,
                            SpatialGrid &grid, int index) = 0;
 
-    void enableOutline() { outlinePass = true; }
-    void disableOutline() { outlinePass = false; }
-    bool isOutlinePass() const { return outlinePass; }
     // The anchor corner (for moving pieces, the current position).
     SbVec3f getPosition() const { return points[0]; }
     // How far a point is from the piece; it orders the drawing of the
@@ -50,13 +47,6 @@ protected:
     static void spanRectangle(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2,
                               SbVec3f edges[3], float lengths[3], SbVec3f &normal);
 
-    // Front-face winding for a rectangle emitted as corner 0, corner 1,
-    // fourth corner, corner 2: clockwise makes the normal's side the front;
-    // a flipped piece uses counter-clockwise. restoreWinding goes back to
-    // the game's default, counter-clockwise.
-    static void setFrontWinding(bool flipped);
-    static void restoreWinding();
-
     // Registers index in the cells of a lattice of sample points one cell
     // apart along both edges (full edge vectors), from anchor. With
     // farEdges the rows at the far edges are sampled too (i <= n),
@@ -67,8 +57,4 @@ protected:
 
     // Element 0 is the anchor corner; derived pieces append their corners.
     std::vector<SbVec3f> points;
-    bool outlinePass = false;
-    // GL name of "clear.bmp", set by the pieces that draw textures; bound
-    // after each textured drawing so that no texture stays bound.
-    unsigned int clearTexture = 0;
 };

@@ -2,13 +2,11 @@
 
 #include "actors/Entity.h"
 #include "app/GameRegistry.h"
-#include "render/GL.h"
+#include "geometry/BoundaryVisitor.h"
 
 namespace {
 // Side length of the square pane, world units.
 constexpr float kSide = 2.0f;
-// Translucent red, RGBA.
-constexpr GLfloat kPaneColor[4] = {1.0f, 0.0f, 0.0f, 0.6f};
 } // namespace
 
 EndCube::EndCube(SbVec3f p) : Boundary(p)
@@ -25,30 +23,7 @@ EndCube::EndCube(SbVec3f p) : Boundary(p)
     }
 }
 
-void EndCube::emitPane(SbVec3f paneNormal) const
-{
-    glBegin(GL_QUADS);
-    glNormal3fv(paneNormal.getValue());
-    glVertex3fv(points[0].getValue());
-    glVertex3fv(points[1].getValue());
-    glVertex3fv(points[3].getValue());
-    glVertex3fv(points[2].getValue());
-    glEnd();
-}
-
-void EndCube::drawStatic()
-{
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glFrontFace(GL_CCW);
-    glColor4fv(kPaneColor);
-    // Once from each side, the normal facing the viewer each time.
-    emitPane(-normal);
-    glFrontFace(GL_CW);
-    emitPane(normal);
-    glDisable(GL_BLEND);
-    glFrontFace(GL_CCW);
-}
+void EndCube::accept(BoundaryVisitor &visitor) const { visitor.visit(*this); }
 
 bool EndCube::testCollision(Entity *actor)
 {

@@ -12,8 +12,8 @@ public:
     // p is the lower corner with the smallest x, usually on a floor.
     explicit EndCube(SbVec3f p);
 
-    void draw() override {}
-    void drawStatic() override;
+    // Drawn as a translucent red pane, seen from both sides.
+    void accept(BoundaryVisitor &visitor) const override;
     void prepare() override {}
     bool testCollision(Entity *actor) override;
     void resolveCollision(Entity *actor) override;
@@ -26,10 +26,10 @@ public:
     // Full edge vectors as handed to actors: (2, 0, 0) and (0, 2, 0).
     SbVec3f edgeVectorA() const { return edges[0] * edgeLengths[0]; }
     SbVec3f edgeVectorB() const { return edges[1] * edgeLengths[1]; }
+    // The pane's corners: p, p + (2, 0, 0), p + (0, 2, 0), p + (2, 2, 0).
+    SbVec3f corner(int i) const { return points[size_t(i)]; }
 
 private:
-    // The pane's four corners in drawing order, with the given normal.
-    void emitPane(SbVec3f paneNormal) const;
 
     SbVec3f edges[2];
     SbVec3f normal;

@@ -8,8 +8,7 @@ class HazardousSurface : public Surface {
 public:
     HazardousSurface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2);
 
-    // The tiled drawing of Surface wrapped in a front-face emission, both
-    // recorded into the level's display list.
-    void drawStatic() override;
+    // Drawn as a glowing surface.
+    void accept(BoundaryVisitor &visitor) const override;
     void resolveCollision(Entity *actor) override;
 };

@@ -15,8 +15,7 @@ public:
     // speed: world units per tick along the path.
     MovingBoundary(SbVec3f start, Waypoints waypoints, float speed);
 
-    // Moving pieces have no permanent appearance and no grid cells.
-    void drawStatic() override {}
+    // Moving pieces have no grid cells.
     void addToGrid(unsigned int, unsigned int, unsigned int, SpatialGrid &, int) override {}
 
     // Back to the start point and the construction path (the level's

@@ -2,7 +2,7 @@
 
 #include "actors/Entity.h"
 #include "app/GameRegistry.h"
-#include "render/GL.h"
+#include "geometry/BoundaryVisitor.h"
 
 #include <utility>
 
@@ -13,16 +13,13 @@ constexpr float kCarryFactor = 2.0f;
 
 const SbVec3f kZero(0.0f, 0.0f, 0.0f);
 
-// Texture coordinates of corner 0, corner 1, the fourth corner and corner 2:
-// one copy of the image over the whole face.
-constexpr float kQuadTexCoords[4][2] = {{1.0f, 1.0f}, {0.0f, 1.0f}, {0.0f, 0.0f}, {1.0f, 0.0f}};
 } // namespace
 
 MovingSurface::MovingSurface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2,
                              Waypoints waypoints, float stepLength)
     : MovingBoundary(corner0, std::move(waypoints), stepLength)
 {
-    clearTexture = GameRegistry::loadTextureName("clear.bmp");
+    clearTexture = GameRegistry::loadTexture("clear.bmp");
     points.push_back(corner1);
     points.push_back(corner2);
     spanRectangle(corner0, corner1, corner2, edges, edgeLengths, normal);
@@ -40,7 +37,7 @@ void MovingSurface::flip()
 void MovingSurface::setTexture(unsigned int textureIndex)
 {
     hasTexture = true;
-    texture = GameRegistry::getTexture(textureIndex);
+    texture = textureIndex;
 }
 
 void MovingSurface::setColor(float r, float g, float b, float a) { color.setValue(r, g, b, a); }
@@ -112,38 +109,10 @@ void MovingSurface::resolveCollision(Entity *actor)
     actor->resolveQuadCollision(points[0], edgeVectorA(), edgeVectorB(), carryingNormal());
 }
 
-void MovingSurface::emitQuad(bool textured) const
+std::array<SbVec3f, 4> MovingSurface::outline() const
 {
-    const SbVec3f corners[4] = {points[0], points[0] + edgeVectorA(),
-                                points[0] + edgeVectorA() + edgeVectorB(),
-                                points[0] + edgeVectorB()};
-    glBegin(GL_QUADS);
-    glNormal3fv(normal.getValue());
-    for (int i = 0; i < 4; ++i) {
-        if (textured)
-            glTexCoord2fv(kQuadTexCoords[i]);
-        glVertex3fv(corners[i].getValue());
-    }
-    glEnd();
+    return {points[0], points[0] + edgeVectorA(), points[0] + edgeVectorA() + edgeVectorB(),
+            points[0] + edgeVectorB()};
 }
 
-void MovingSurface::draw()
-{
-    setFrontWinding(flipped);
-    glPushMatrix();
-    if (outlinePass) {
-        emitQuad(false);
-    } else {
-        if (hasTexture) {
-            glEnable(GL_TEXTURE_2D);
-            glBindTexture(GL_TEXTURE_2D, texture);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        }
-        glColor4fv(color.getValue());
-        emitQuad(true);
-        glBindTexture(GL_TEXTURE_2D, clearTexture);
-        glDisable(GL_TEXTURE_2D);
-    }
-    glPopMatrix();
-    restoreWinding();
-}
+void MovingSurface::accept(BoundaryVisitor &visitor) const { visitor.visit(*this); }

@@ -3,6 +3,7 @@
 
 #include <Inventor/SbVec3f.h>
 #include <Inventor/SbVec4f.h>
+#include <array>
 
 // One moving rectangle: corner 0 follows the path cyclically at `speed`
 // world units per tick and the rest of the rectangle comes along (the
@@ -20,9 +21,8 @@ public:
     void setTexture(unsigned int textureIndex);
     void setColor(float r, float g, float b, float a);
 
-    // The whole face with one copy of the texture (normal pass), or the
-    // bare quad for the black outline.
-    void draw() override;
+    // Drawn every frame: the whole face with one copy of the texture.
+    void accept(BoundaryVisitor &visitor) const override;
     void prepare() override {}
     bool testCollision(Entity *actor) override;
     // Hands the actor the normal tilted by twice this tick's step, so that
@@ -41,16 +41,18 @@ public:
     SbVec4f getColor() const { return color; }
     bool isTextured() const { return hasTexture; }
     bool isFlipped() const { return flipped; }
+    // Texture indices: the face's own, and the one bound after it.
     unsigned int getTexture() const { return texture; }
+    unsigned int getClearTexture() const { return clearTexture; }
+    // Corner 0 (the current position), corner 1, the fourth corner and
+    // corner 2, the order the face is drawn in.
+    std::array<SbVec3f, 4> outline() const;
 
 private:
     // Aims at path[targetIndex] from the current position.
     void aimAtTarget(float tolerance);
     // The normal reported to an actor in contact this tick.
     SbVec3f carryingNormal() const;
-    // The quad corner 0, corner 1, fourth corner, corner 2, optionally with
-    // texture coordinates spreading one image over the face.
-    void emitQuad(bool textured) const;
 
     int targetIndex = 0;
     float remaining = 0.0f;
@@ -63,5 +65,6 @@ private:
     SbVec4f color{1.0f, 1.0f, 1.0f, 1.0f};
     bool hasTexture = false;
     unsigned int texture = 0;
+    unsigned int clearTexture = 0;
     float edgeLengths[3];
 };

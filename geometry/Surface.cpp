@@ -2,7 +2,7 @@
 
 #include "actors/Entity.h"
 #include "app/GameRegistry.h"
-#include "render/GL.h"
+#include "geometry/BoundaryVisitor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,13 +12,11 @@ namespace {
 constexpr float kTexturePerUnit = 0.5f;
 } // namespace
 
-Surface::StaticDrawing Surface::staticDrawing = Surface::StaticDrawing::Whole;
-
 Surface::Surface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2) : Boundary(corner0)
 {
     points.push_back(corner1);
     points.push_back(corner2);
-    clearTexture = GameRegistry::loadTextureName("clear.bmp");
+    clearTexture = GameRegistry::loadTexture("clear.bmp");
     spanRectangle(corner0, corner1, corner2, edges, edgeLengths, normal);
 }
 
@@ -31,7 +29,7 @@ void Surface::flip()
 void Surface::setTexture(unsigned int textureIndex)
 {
     hasTexture = true;
-    texture = GameRegistry::getTexture(textureIndex);
+    texture = textureIndex;
 }
 
 void Surface::setColor(float r, float g, float b, float a) { color.setValue(r, g, b, a); }
@@ -46,25 +44,12 @@ float Surface::distanceTo(SbVec3f point) const
     return (offset - edges[0] * along0 - edges[1] * along1).length();
 }
 
-void Surface::emitQuad() const
+std::array<SbVec3f, 4> Surface::outline() const
 {
-    glBegin(GL_QUADS);
-    glNormal3fv(normal.getValue());
-    glVertex3fv(points[0].getValue());
-    glVertex3fv((points[0] + edgeVectorA()).getValue());
-    glVertex3fv(farCorner().getValue());
-    glVertex3fv((points[0] + edgeVectorB()).getValue());
-    glEnd();
+    return {points[0], points[0] + edgeVectorA(), farCorner(), points[0] + edgeVectorB()};
 }
 
-void Surface::draw()
-{
-    if (!outlinePass)
-        return;
-    setFrontWinding(flipped);
-    emitQuad();
-    restoreWinding();
-}
+void Surface::accept(BoundaryVisitor &visitor) const { visitor.visit(*this); }
 
 std::vector<Surface::TileStrip> Surface::tileStrips() const
 {
@@ -111,39 +96,6 @@ Surface::TileStrip Surface::wholeFace() const
             {corner + edgeVectorA(), 0.0f, along},
             {farCorner(), across, along},
             {corner + edgeVectorB(), across, 0.0f}};
-}
-
-namespace {
-void emitTextured(GLenum mode, const Surface::TileStrip &vertices, SbVec3f normal)
-{
-    glBegin(mode);
-    for (const Surface::TileVertex &vertex : vertices) {
-        glTexCoord2f(vertex.s, vertex.t);
-        glNormal3fv(normal.getValue());
-        glVertex3fv(vertex.position.getValue());
-    }
-    glEnd();
-}
-} // namespace
-
-void Surface::drawStatic()
-{
-    setFrontWinding(flipped);
-    glPushMatrix();
-    if (hasTexture) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, texture);
-    }
-    glColor4fv(color.getValue());
-    if (staticDrawing == StaticDrawing::Whole)
-        emitTextured(GL_QUADS, wholeFace(), normal);
-    else
-        for (const TileStrip &strip : tileStrips())
-            emitTextured(GL_QUAD_STRIP, strip, normal);
-    glBindTexture(GL_TEXTURE_2D, clearTexture);
-    glDisable(GL_TEXTURE_2D);
-    glPopMatrix();
-    restoreWinding();
 }
 
 bool Surface::testCollision(Entity *actor)

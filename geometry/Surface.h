@@ -3,6 +3,7 @@
 
 #include <Inventor/SbVec3f.h>
 #include <Inventor/SbVec4f.h>
+#include <array>
 #include <vector>
 
 // One static rectangle of level geometry, given by three corners: corner 0,
@@ -23,17 +24,6 @@ public:
     };
     using TileStrip = std::vector<TileVertex>;
 
-    // How drawStatic records a face. Whole: one quad whose texture
-    // coordinates repeat the texture exactly as the tiles do (the shading is
-    // per pixel, so unit tiles buy nothing and cost vertices), and the level
-    // draws its faces near to far. Tiled: unit tiles in table order, as the
-    // game drew before; kept so that tests and the frame benchmark can
-    // compare the two. A process-wide setting, read while a level records
-    // its display lists and draws them.
-    enum class StaticDrawing { Whole, Tiled };
-    static void setStaticDrawing(StaticDrawing drawing) { staticDrawing = drawing; }
-    static StaticDrawing getStaticDrawing() { return staticDrawing; }
-
     Surface(SbVec3f corner0, SbVec3f corner1, SbVec3f corner2);
 
     // Turns the front side round.
@@ -42,18 +32,14 @@ public:
     void setTexture(unsigned int textureIndex);
     void setColor(float r, float g, float b, float a);
 
-    // Outline quad, only while the outline pass runs.
-    void draw() override;
-    // Textured drawing, once into the level's display list (see
-    // StaticDrawing).
-    void drawStatic() override;
+    void accept(BoundaryVisitor &visitor) const override;
     void prepare() override {}
     bool testCollision(Entity *actor) override;
     void resolveCollision(Entity *actor) override;
     void addToGrid(unsigned int sizeX, unsigned int sizeY, unsigned int sizeZ, SpatialGrid &grid,
                    int index) override;
 
-    // The quad strips drawStatic emits: one per unit row along edge 0 plus
+    // The face in unit tiles, as quad strips: one per unit row along edge 0 plus
     // the remainder row (which has zero width when length 0 is whole), each
     // with a vertex pair per unit column along edge 1 plus a closing pair at
     // the far edge when length 1 has a remainder.
@@ -74,13 +60,16 @@ public:
     SbVec4f getColor() const { return color; }
     bool isTextured() const { return hasTexture; }
     bool isFlipped() const { return flipped; }
+    // Texture indices: the face's own, and the one bound after it.
     unsigned int getTexture() const { return texture; }
+    unsigned int getClearTexture() const { return clearTexture; }
+    // Corner 0 (the anchor), corner 1, the fourth corner and corner 2, the
+    // order the face is drawn in.
+    std::array<SbVec3f, 4> outline() const;
 
 protected:
     // The never-given fourth corner: corner 0 + edge A + edge B.
     SbVec3f farCorner() const;
-    // The quad corner 0, corner 1, fourth corner, corner 2 with the normal.
-    void emitQuad() const;
 
     SbVec3f edges[3];
     SbVec3f normal;
@@ -88,8 +77,6 @@ protected:
     bool hasTexture = false;
     bool flipped = false;
     unsigned int texture = 0;
+    unsigned int clearTexture = 0;
     float edgeLengths[3];
-
-private:
-    static StaticDrawing staticDrawing;
 };

@@ -22,7 +22,6 @@ public:
     // The player no longer sets it off; Vavodi and boulders still do.
     void disablePlayer() { playerTriggers = false; }
 
-    void draw() override {}
     void prepare() override {}
     bool testCollision(Entity *actor) override;
     // Fires unless already active; an active trigger's timer is not

@@ -1,4 +1,5 @@
-#include "app/GameRegistry.h"
+#include "render/Outline.h"
+
 #include "render/GL.h"
 
 namespace {
@@ -24,15 +25,15 @@ constexpr float kFlatOffsetUnits = -1.0f;
 // the eye, 0.04 at twenty.
 constexpr float kFlatOffsetBound = -1.0e-4f;
 
-GameRegistry::OutlineLines outlineLines = GameRegistry::OutlineLines::Smooth;
+OutlineLines outlineLines = OutlineLines::Smooth;
 } // namespace
 
-void GameRegistry::setOutlineLines(OutlineLines lines) { outlineLines = lines; }
-GameRegistry::OutlineLines GameRegistry::getOutlineLines() { return outlineLines; }
+void setOutlineLines(OutlineLines lines) { outlineLines = lines; }
+OutlineLines getOutlineLines() { return outlineLines; }
 
 // The outline pass draws back faces again as thick black lines; front faces
 // are culled so that only silhouettes and creases remain visible.
-void GameRegistry::beginOutline()
+void beginOutline()
 {
     glDisable(GL_LIGHTING);
     glCullFace(GL_FRONT);
@@ -48,7 +49,7 @@ void GameRegistry::beginOutline()
     glColor4f(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
-void GameRegistry::endOutline()
+void endOutline()
 {
     glDepthFunc(GL_LESS);
     glCullFace(GL_BACK);
@@ -61,7 +62,7 @@ void GameRegistry::endOutline()
 // A GL without a bound for the offset (neither OpenGL 4.6 nor either
 // polygon-offset-clamp extension) gets the unbounded pull: the line across
 // a figure comes back there, nothing else changes.
-void GameRegistry::beginFlatOutlines()
+void beginFlatOutlines()
 {
     glEnable(GL_POLYGON_OFFSET_LINE);
     if (GLEW_ARB_polygon_offset_clamp || GLEW_VERSION_4_6)
@@ -72,4 +73,4 @@ void GameRegistry::beginFlatOutlines()
         glPolygonOffset(kFlatOffsetFactor, kFlatOffsetUnits);
 }
 
-void GameRegistry::endFlatOutlines() { glDisable(GL_POLYGON_OFFSET_LINE); }
+void endFlatOutlines() { glDisable(GL_POLYGON_OFFSET_LINE); }

@@ -5,9 +5,6 @@
 #include "core/FileReport.h"
 #include "app/GameRegistry.h"
 #include "core/Paths.h"
-#include "render/BitmapText.h"
-#include "render/GL.h"
-#include "render/Overlay.h"
 #include "core/HighScoreTable.h"
 
 #include <cstdio>
@@ -22,11 +19,6 @@ const char *const kFileError = "Unable to open file";
 const char *const kNotReadable = "missing or not a regular file; the table starts afresh";
 const char *const kRoomTextures[] = {"Floor.bmp", "Metal.bmp", "Brick.bmp"};
 const SbVec3f kHeroPlace(5.0f, 1.0f, 5.0f);
-// Table placement, in pixels: lines start left of the viewport centre and
-// are kLineSpacing apart, the block centred on it vertically.
-constexpr int kTableLeftOfCentre = 108 + 60;
-constexpr int kLineSpacing = 30;
-constexpr int kHalfLineSpacing = 15;
 
 // The game's own text on standard output, and the file named on standard
 // error (once a run, as the table is re-read every frame).
@@ -77,23 +69,11 @@ void EndLevel::moveEntities()
     player->victoryStep();
 }
 
-void EndLevel::drawEntities() { player->drawVictory(); }
-
-void EndLevel::drawOverlay()
+HighScoreTable::Lines EndLevel::shownTable() const
 {
     HighScoreTable::Lines lines;
     const std::string &path = highScoreFile();
     if (!HighScoreTable::readTable(path, lines))
         reportFileError(path, kNotReadable);
-    const OverlayViewport screen = beginOverlay();
-    glColor3f(1.0f, 1.0f, 1.0f);
-    const int left = int(screen.width / 2.0f - kTableLeftOfCentre);
-    const int top = screen.height / 2 + int(lines.size()) * kHalfLineSpacing;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        glRasterPos2i(left, top - int(i) * kLineSpacing);
-        drawBitmapString(lines[i]);
-    }
-    glDisable(GL_TEXTURE_2D);
-    glFrontFace(GL_CCW);
-    endOverlay();
+    return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "actors/Sound.h"
+#include "core/HighScoreTable.h"
 #include "world/Level.h"
 
 // The high-score screen that follows the last level. Set-up plays the
@@ -14,8 +15,8 @@ public:
     void placeActors() override;
     void finishSetup() override;
     void moveEntities() override;
-    void drawEntities() override;
-    void drawOverlay() override;
+    // The table as it is on disk now, read afresh for every frame.
+    HighScoreTable::Lines shownTable() const;
 
 private:
     void enterPlayTime();

@@ -3,17 +3,8 @@
 #include "actors/Camera.h"
 #include "actors/Player.h"
 #include "app/GameRegistry.h"
-#include "render/BitmapText.h"
-#include "render/GL.h"
-#include "render/Overlay.h"
 
 namespace {
-const char *const kTitle = "G A M E   O V E R";
-const char *const kHint = "Please press ESC to quit!!";
-// Text placement relative to the viewport centre, in pixels.
-constexpr int kTitleLeftOfCentre = 108;
-constexpr int kHintLeftOfCentre = 144;
-constexpr int kHintBelowCentre = 35;
 const SbVec3f kHeroPlace(5.0f, 1.0f, 5.0f);
 } // namespace
 
@@ -40,16 +31,3 @@ void GameOver::placeActors()
 void GameOver::finishSetup() {}
 
 void GameOver::moveEntities() { camera->move(); }
-
-void GameOver::drawEntities() { player->drawDefeat(); }
-
-void GameOver::drawOverlay()
-{
-    const OverlayViewport screen = beginOverlay();
-    glColor3f(1.0f, 0.0f, 0.0f);
-    glRasterPos2i(int(screen.width / 2.0f - kTitleLeftOfCentre), screen.height / 2);
-    drawBitmapString(kTitle);
-    glRasterPos2i(int(screen.width / 2.0f - kHintLeftOfCentre), screen.height / 2 - kHintBelowCentre);
-    drawBitmapString(kHint);
-    endOverlay();
-}

@@ -12,6 +12,4 @@ public:
     void placeActors() override;
     void finishSetup() override;
     void moveEntities() override;
-    void drawEntities() override;
-    void drawOverlay() override;
 };

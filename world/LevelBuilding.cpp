@@ -10,7 +10,6 @@
 #include "geometry/Quadrat.h"
 #include "geometry/Surface.h"
 #include "geometry/Trigger.h"
-#include "render/GL.h"
 
 #include <cstdio>
 
@@ -196,21 +195,5 @@ void Level::finishLevel()
     const unsigned sizeX = unsigned(extent[0]), sizeY = unsigned(extent[1]), sizeZ = unsigned(extent[2]);
     for (size_t k = 0; k < staticBoundaries.size(); ++k)
         staticBoundaries[k]->addToGrid(sizeX, sizeY, sizeZ, grid, int(k));
-    recordStaticList();
 }
 
-void Level::recordStaticList()
-{
-    const auto count = GLsizei(staticBoundaries.size());
-    if (count != staticListCount) {
-        if (staticList != 0)
-            glDeleteLists(staticList, staticListCount);
-        staticList = count > 0 ? glGenLists(count) : 0;
-        staticListCount = staticList != 0 ? count : 0;
-    }
-    for (GLsizei k = 0; k < staticListCount; ++k) {
-        glNewList(staticList + GLuint(k), GL_COMPILE);
-        staticBoundaries[size_t(k)]->drawStatic();
-        glEndList();
-    }
-}

@@ -9,7 +9,7 @@
 
 Level::Level()
     : startHeading(0.0f), extent(0.0f, 0.0f, 0.0f), runKeyDown(false), player(nullptr),
-      camera(nullptr), staticList(0), livesTexture(0)
+      camera(nullptr), livesTexture(0)
 {
 }
 
@@ -17,7 +17,7 @@ void Level::initialize()
 {
     configure();
     loadTextures();
-    livesTexture = GameRegistry::loadTextureName("Lives.bmp");
+    livesTexture = GameRegistry::loadTexture("Lives.bmp");
     buildContent();
     finishLevel();
 

@@ -1,6 +1,6 @@
 #include "world/World.h"
 
-#include "render/GL.h"
+#include "world/WorldPainter.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
@@ -14,7 +14,23 @@ World::World()
 {
 }
 
-void World::resize(int width, int height) { glViewport(0, 0, width, height); }
+void World::setUpDrawing()
+{
+    if (painter)
+        painter->setUp();
+}
+
+void World::resize(int width, int height)
+{
+    if (painter)
+        painter->resize(width, height);
+}
+
+void World::drawFrame()
+{
+    if (painter)
+        painter->drawFrame();
+}
 
 std::string worldClassName(const World &world)
 {

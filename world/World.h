@@ -7,20 +7,26 @@ class Boundary;
 class Entity;
 class Particle;
 class MovingBoundary;
+class WorldPainter;
 
 // Collision grid indexed [x][y][z]; each cell lists indices into the
 // static boundary list.
 using SpatialGrid = std::vector<std::vector<std::vector<std::vector<int>>>>;
 
 // One screen of the game: a level, the high-score screen or the game-over
-// screen. The window drives it through slots 0-7; Level drives the set-up
-// steps (8-12) and the steps of a frame (13-21).
+// screen. The window drives it through the input operations; Level drives
+// the set-up steps and the steps of a frame. Its looks are its painter's.
 class World {
 public:
     World();
     virtual ~World() = default;
 
-    // Sets the GL viewport; called on window resizes through the proxy.
+    // The painter that draws this world (not owned); null: nothing drawn.
+    void setPainter(WorldPainter *worldPainter) { painter = worldPainter; }
+    WorldPainter *getPainter() const { return painter; }
+    // The painter's set-up, once initialize has built the world.
+    void setUpDrawing();
+    // Called on window resizes through the proxy, pixels.
     void resize(int width, int height);
 
     virtual void initialize() = 0;
@@ -43,18 +49,15 @@ public:
     virtual void moveBoundaries() = 0;
     virtual void moveEntities() = 0;
     virtual void moveParticles() = 0;
-    virtual void drawBoundaries() = 0;
-    virtual void drawEntities() = 0;
-    virtual void drawParticles() = 0;
-    virtual void drawOverlay() = 0;
     virtual SbVec3f cellOf(SbVec3f position) = 0;
 
     // The two halves of display, for a window that runs as many steps as
     // the wall clock asks for and then draws once. step is the simulation
     // alone (motion and collisions, no GL) and the only thing that advances
-    // the game; drawFrame draws the current state and changes none of it.
+    // the game; drawFrame draws the current state (through the painter) and
+    // changes none of it.
     virtual void step() = 0;
-    virtual void drawFrame() = 0;
+    virtual void drawFrame();
 
     // Read access for tests and tools.
     const std::vector<Boundary *> &getStaticBoundaries() const { return staticBoundaries; }
@@ -70,6 +73,9 @@ protected:
     std::vector<Particle *> particles;
     std::vector<MovingBoundary *> movingBoundaries;
     SpatialGrid grid;
+
+private:
+    WorldPainter *painter = nullptr;
 };
 
 // The world's class name as written in the source ("Level01", "EndLevel"),

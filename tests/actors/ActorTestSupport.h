@@ -41,7 +41,6 @@ public:
         other.resolveSphereCollision(position, radius);
     }
     void move() override {}
-    void draw() override {}
     bool isPlayer() const override { return false; }
     void kill() override { ++kills; }
 

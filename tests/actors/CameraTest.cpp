@@ -1,6 +1,8 @@
 // The orbiting camera: its angle rules, the follow offset, the sight-line
 // pull-in and drift back, first person, and the frame it sets up.
 #include "ActorTestSupport.h"
+#include "render/ActorPainter.h"
+#include "render/CameraView.h"
 
 #include "actors/Camera.h"
 #include "render/GL.h"
@@ -138,10 +140,11 @@ TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)
     glClearColor(0, 0, 0, 1);
     glDisable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
+    ActorPainter painter;
     camera->move();
     camera->finishStep();
-    camera->draw();
-    hero->draw();
+    setUpCameraView(*camera);
+    painter.draw(*hero, DrawPass::Shaded);
     const QImage seen = grab();
     EXPECT_GT(litPixels(seen), 500);
     EXPECT_NE(seen.pixel(kWidth / 2, kHeight / 2) & 0xFFFFFF, 0u); // the body is centred
@@ -149,8 +152,8 @@ TEST_F(CameraFollow, TheFrameShowsTheHeroInTheMiddleAndNothingInFirstPerson)
     camera->setDistance(1.0f);
     camera->move();
     camera->finishStep();
-    camera->draw();
-    hero->draw();
+    setUpCameraView(*camera);
+    painter.draw(*hero, DrawPass::Shaded);
     EXPECT_EQ(litPixels(grab()), 0);
     glEnable(GL_LIGHTING);
 }

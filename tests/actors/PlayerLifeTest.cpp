@@ -3,6 +3,7 @@
 // game over are the replays' (tests/levels/game_over.play).
 #include "ActorTestSupport.h"
 
+#include "render/ActorPainter.h"
 #include "render/GL.h"
 
 #include <gtest/gtest.h>
@@ -45,21 +46,23 @@ TEST_F(PlayerLife, EveryPoseLeavesMatricesWindingAndErrorsAsFound)
     while (glGetError() != GL_NO_ERROR) {
     }
     Player &h = *hero;
+    ActorPainter painter;
     auto stepOnFloor = [&] { step(h, {floor.get()}); };
+    auto draw = [&] { painter.draw(h, DrawPass::Shaded); };
     // In order, each pose from the one before.
     const struct {
         const char *pose;
         std::function<void()> draw;
     } poses[] = {
-        {"standing", [&] { stepOnFloor(); h.draw(); }},
-        {"walking", [&] { h.walk(); h.forwardOn(); h.backOn(); h.leftOn(); h.rightOn(); stepOnFloor(); h.draw(); }},
-        {"jumping", [&] { h.jump(); stepOnFloor(); h.draw(); }},
-        {"outline", [&] { h.enableOutline(); h.draw(); h.disableOutline(); }},
-        {"first person", [&] { h.setVisible(false); h.draw(); }},
-        {"dead, first person", [&] { h.kill(); h.draw(); }},
-        {"dead", [&] { h.setVisible(true); h.draw(); }},
-        {"victory", [&] { h.victoryStep(); h.drawVictory(); }},
-        {"defeat", [&] { h.drawDefeat(); }},
+        {"standing", [&] { stepOnFloor(); draw(); }},
+        {"walking", [&] { h.walk(); h.forwardOn(); h.backOn(); h.leftOn(); h.rightOn(); stepOnFloor(); draw(); }},
+        {"jumping", [&] { h.jump(); stepOnFloor(); draw(); }},
+        {"outline", [&] { painter.draw(h, DrawPass::Outline); }},
+        {"first person", [&] { h.setVisible(false); draw(); }},
+        {"dead, first person", [&] { h.kill(); draw(); }},
+        {"dead", [&] { h.setVisible(true); draw(); }},
+        {"victory", [&] { h.victoryStep(); painter.drawVictory(h, DrawPass::Shaded); }},
+        {"defeat", [&] { painter.drawDefeat(h, DrawPass::Shaded); }},
     };
     for (const auto &p : poses) {
         p.draw();

@@ -3,6 +3,7 @@
 // process of this test program with the wave-file back end: whatever the
 // device mixes ends up in a WAV file that the parent then inspects.
 #include "ActorTestSupport.h"
+#include "actors/Sound.h"
 
 #include <AL/alut.h>
 #include <gtest/gtest.h>
@@ -79,6 +80,7 @@ TEST_F(SoundChild, DISABLED_PlaysIntoTheCaptureFile)
     const char *mode = std::getenv(kModeVariable);
     ASSERT_NE(mode, nullptr) << "started by SoundCapture only";
     const bool sound = std::string(mode) == "jump";
+    GameRegistry::setSoundMaker(makeFigureSounds); // the figures' sounds, as the game makes them
     {
         // The game's own sound (the assets are built before any test).
         auto floor = floorAt(0.0f);

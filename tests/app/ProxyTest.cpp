@@ -3,6 +3,7 @@
 #include "app/WorldProxy.h"
 #include "run/StepRunner.h"
 #include "render/GL.h"
+#include "render/LevelPainter.h"
 #include "support/GlContext.h"
 #include "support/RecordingWorld.h"
 
@@ -10,21 +11,19 @@
 
 using ProxyTest = GlContextTest;
 
-// The new world is initialised with the GL defaults in place, and whatever
-// it forwards while the switch is under way is dropped.
-TEST_F(ProxyTest, ASwitchAppliesTheGlDefaultsAndDropsWhatItsInitializeForwards)
+// The new world is initialised, then its drawing set up with the GL
+// defaults in place; whatever it forwards while the switch is under way is
+// dropped.
+TEST_F(ProxyTest, ASwitchSetsUpTheDrawingAfterInitializeAndDropsWhatItForwards)
 {
     RecordingWorld first, second;
+    LevelPainter painter(second);
+    second.setPainter(&painter);
     WorldProxy proxy(&first);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glDepthFunc(GL_ALWAYS);
-    bool defaultsDuringInit = false;
     second.onInitialize = [&] {
-        GLint func = 0;
-        glGetIntegerv(GL_DEPTH_FUNC, &func);
-        defaultsDuringInit = glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) &&
-                             glIsEnabled(GL_CULL_FACE) && glIsEnabled(GL_COLOR_MATERIAL) && func == GL_LESS;
         EXPECT_TRUE(proxy.isBusy());
         proxy.paint();
         proxy.keyPressed(65, 0, 0, 0);
@@ -35,7 +34,10 @@ TEST_F(ProxyTest, ASwitchAppliesTheGlDefaultsAndDropsWhatItsInitializeForwards)
         proxy.resize(10, 10);
     };
     proxy.setWorld(&second);
-    EXPECT_TRUE(defaultsDuringInit);
+    GLint func = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &func);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_CULL_FACE) &&
+                glIsEnabled(GL_COLOR_MATERIAL) && func == GL_LESS);
     EXPECT_FALSE(proxy.isBusy());
     EXPECT_EQ(second.calls, std::vector<std::string>{"initialize"});
     EXPECT_TRUE(first.calls.empty());

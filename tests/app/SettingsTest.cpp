@@ -3,6 +3,7 @@
 // takes from the settings and from the command line.
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "render/Outline.h"
 #include "app/Settings.h"
 #include "app/SettingsStartup.h"
 #include "app/SettingsStore.h"
@@ -125,16 +126,16 @@ TEST(SettingsStartupTest, AnOutlineStyleFromTheCommandLineHoldsUntilThePlayerPic
     TempDir dir;
     SettingsStore settings(QString::fromStdString(dir.path("torchhero.conf")));
     followSettings(settings, parseCommandLine({"--outlines", "fast"}));
-    EXPECT_EQ(GameRegistry::getOutlineLines(), GameRegistry::OutlineLines::Fast);
+    EXPECT_EQ(getOutlineLines(), OutlineLines::Fast);
     GameSettings values = settings.values();
     for (int change = 0; change < 3; ++change) { // the volume, then fast, then smooth outlines
         values.volumePercent = 50;
         values.fastOutlines = change == 1;
         settings.change(values);
         if (change == 0) {
-            EXPECT_EQ(GameRegistry::getOutlineLines(), GameRegistry::OutlineLines::Fast) << "another change leaves it";
+            EXPECT_EQ(getOutlineLines(), OutlineLines::Fast) << "another change leaves it";
         }
     }
-    EXPECT_EQ(GameRegistry::getOutlineLines(), GameRegistry::OutlineLines::Smooth);
+    EXPECT_EQ(getOutlineLines(), OutlineLines::Smooth);
 }
 } // namespace

@@ -3,6 +3,7 @@
 // drawing and the distance that orders the drawing; the exit's pane.
 #include "geometry/EndCube.h"
 #include "geometry/Surface.h"
+#include "render/FacePainter.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
 
@@ -33,31 +34,30 @@ protected:
 TEST_F(SurfaceDraw, TheNormalsSideIsTheVisibleSideAndTheOutlineOnlyShowsInItsPass)
 {
     // Normal (0, 0, 1): towards the viewer.
+    FacePainter faces;
     Surface facing(SbVec3f(-1, -1, 0), SbVec3f(-1, 1, 0), SbVec3f(1, -1, 0));
-    facing.drawStatic();
+    faces.drawStatic(facing);
     expectGlStateClean("after drawing");
     EXPECT_GT(litPixels(grab()), 1000);
 
     glClear(GL_COLOR_BUFFER_BIT);
     facing.flip(); // now facing away: culled
-    facing.drawStatic();
+    faces.drawStatic(facing);
     EXPECT_EQ(litPixels(grab()), 0);
 
     glClear(GL_COLOR_BUFFER_BIT);
     Surface away(SbVec3f(-1, -1, 0), SbVec3f(1, -1, 0), SbVec3f(-1, 1, 0)); // normal (0, 0, -1)
     away.flip(); // flipped towards the viewer: visible
-    away.drawStatic();
+    faces.drawStatic(away);
     EXPECT_GT(litPixels(grab()), 1000);
 
-    // The outline quad is only drawn in the outline pass.
+    // A static face is not drawn with the moving ones; its outline quad is.
     glClear(GL_COLOR_BUFFER_BIT);
     facing.flip(); // towards the viewer again
     glColor3f(1, 1, 1);
-    facing.draw();
+    faces.drawMoving(facing);
     EXPECT_EQ(litPixels(grab()), 0);
-    facing.enableOutline();
-    facing.draw();
-    facing.disableOutline();
+    faces.drawOutline(facing);
     expectGlStateClean("after drawing");
     EXPECT_GT(litPixels(grab()), 1000);
 }
@@ -71,7 +71,7 @@ TEST_F(SurfaceDraw, TheExitPaneShowsOnceInTranslucentRedFromEitherSide)
         glLoadIdentity();
         if (turned)
             glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-        EndCube(SbVec3f(-1, -1, 0)).drawStatic();
+        FacePainter().drawStatic(EndCube(SbVec3f(-1, -1, 0)));
         expectGlStateClean("after drawing");
         EXPECT_FALSE(glIsEnabled(GL_BLEND));
         const QRgb centre = grab().pixel(kWidth / 2, kHeight / 2);

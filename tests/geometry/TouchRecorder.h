@@ -28,7 +28,6 @@ public:
     bool collidesWith(Entity &) override { return false; }
     void resolveCollisionWith(Entity &) override {}
     void move() override {}
-    void draw() override {}
     bool isPlayer() const override { return player; }
     void kill() override { ++kills; }
 

@@ -1,4 +1,5 @@
 #include "app/GameRegistry.h"
+#include "render/Textures.h"
 #include "render/GL.h"
 #include "support/GlContext.h"
 #include "support/Files.h"
@@ -52,12 +53,12 @@ TEST_F(TextureManager, UnusableFilesTakeNoIndexAndTheSameFileTwiceMakesTwoTextur
     EXPECT_EQ(load("plain.bmp", printed), 0u); // the failed loads took no index
     EXPECT_EQ(load("plain.bmp", printed), 1u);
     EXPECT_EQ(printed, "");
-    const GLuint a = GameRegistry::getTexture(0), b = GameRegistry::getTexture(1);
+    const GLuint a = getTexture(0), b = getTexture(1);
     EXPECT_NE(a, b);
     EXPECT_TRUE(glIsTexture(a));
     EXPECT_TRUE(glIsTexture(b));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(GameRegistry::getTexture(7), 0u); // never returned
+    EXPECT_EQ(getTexture(7), 0u); // never returned
 }
 
 TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
@@ -79,7 +80,7 @@ TEST_F(TextureManager, OddSizedBitmapIsUploadedUnskewed)
     std::string printed;
     const unsigned int index = load("odd.bmp", printed);
     ASSERT_EQ(GameRegistry::textureCount(), 1u) << printed;
-    glBindTexture(GL_TEXTURE_2D, GameRegistry::getTexture(index));
+    glBindTexture(GL_TEXTURE_2D, getTexture(index));
     GLint width = 0, height = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);

@@ -7,6 +7,8 @@
 #include "render/GL.h"
 #include "screens/EndLevel.h"
 #include "screens/GameOver.h"
+#include "screens/EndLevelPainter.h"
+#include "screens/GameOverPainter.h"
 #include "support/GlContext.h"
 #include "support/Files.h"
 
@@ -64,6 +66,8 @@ protected:
 TEST_F(ClosingScreen, HighScoreScreenDrawsTheEnteredTableAndTheHoppingHero)
 {
     EndLevel screen;
+    EndLevelPainter painter(screen);
+    screen.setPainter(&painter);
     WorldProxy proxy(&screen);
     GameRegistry::setWorlds({&screen});
     GameRegistry::setWorldProxy(&proxy);
@@ -97,11 +101,12 @@ TEST_F(ClosingScreen, GameOverTextStartsWhereTheLayoutPutsIt)
         {"hint", 330, 374, {368, 349 - 5}}, // 'p', 'q' descend
     };
     GameOver gameOver;
+    GameOverPainter painter(gameOver);
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT);
-        gameOver.drawOverlay();
+        painter.drawOverlay();
         const Placement got = placement(grab(), qRgb(255, 0, 0), row.lowRow, row.highRow);
         EXPECT_GE(got.left, row.expected.left);
         EXPECT_LE(got.left, row.expected.left + 3);

@@ -22,12 +22,11 @@
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
 #include "run/StepRunner.h"
-#include "actors/Entity.h"
-#include "geometry/Boundary.h"
 #include "geometry/EndCube.h"
-#include "geometry/MovingBoundary.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
+#include "render/LevelPainter.h"
+#include "render/Outline.h"
 #include "support/Files.h"
 #include "support/GlContext.h"
 #include "world/Level.h"
@@ -93,9 +92,11 @@ public:
         ScriptedSteps replay(script.events, *game.proxy);
         EXPECT_EQ(runSteps(*game.proxy, int(view.steps), &replay), view.steps);
         level = dynamic_cast<Level *>(game.proxy->world());
+        painter = level ? dynamic_cast<LevelPainter *>(level->getPainter()) : nullptr;
     }
 
     Level *level = nullptr;
+    LevelPainter *painter = nullptr;
 
 private:
     PrivateRunDirectory runDir;
@@ -109,18 +110,12 @@ void unbindShader()
 }
 
 // The figures alone, shaded, in a fresh frame.
-DepthMap figureDepth(Level &level)
+DepthMap figureDepth(LevelPainter &painter)
 {
-    level.beginShadedPass();
-    level.drawEntities();
+    painter.beginShadedPass();
+    painter.drawActors(DrawPass::Shaded);
     unbindShader();
     return readDepth();
-}
-
-template <class Pieces> void setOutlineFlags(const Pieces &pieces, bool on)
-{
-    for (auto *piece : pieces)
-        on ? piece->enableOutline() : piece->disableOutline();
 }
 
 struct PaneCheck {
@@ -128,23 +123,23 @@ struct PaneCheck {
     int showingScenery = 0;
 };
 
-PaneCheck checkExitPane(Level &level, const View &view)
+PaneCheck checkExitPane(const Level &level, LevelPainter &painter, const View &view)
 {
-    level.beginShadedPass();
-    level.drawShadedPass();
+    painter.beginShadedPass();
+    painter.drawShadedPass();
     const DepthMap sceneDepth = readDepth();
     const QImage scene = grabPicture();
     saveShot(scene, "exit-pane", view);
 
-    level.beginShadedPass();
-    level.drawEntities();
+    painter.beginShadedPass();
+    painter.drawActors(DrawPass::Shaded);
     for (size_t k = 0; k < level.getStaticBoundaries().size(); ++k)
         if (dynamic_cast<EndCube *>(level.getStaticBoundaries()[k]))
-            glCallList(level.getStaticList() + GLuint(k));
+            glCallList(painter.getStaticList() + GLuint(k));
     unbindShader();
     const DepthMap paneDepth = readDepth();
     const QImage pane = grabPicture();
-    const DepthMap figures = figureDepth(level);
+    const DepthMap figures = figureDepth(painter);
 
     PaneCheck check;
     for (int y = 0; y < kShotHeight; ++y)
@@ -184,26 +179,18 @@ struct LineCheck {
 };
 
 // The outline pass in two halves: the figures' lines, then the scenery's.
-LineCheck checkSceneryLines(Level &level, const View &view)
+LineCheck checkSceneryLines(LevelPainter &painter, const View &view)
 {
-    const DepthMap figures = figureDepth(level);
-    level.beginShadedPass();
-    level.drawShadedPass();
+    const DepthMap figures = figureDepth(painter);
+    painter.beginShadedPass();
+    painter.drawShadedPass();
     const Pixels inside = figureInsides(figures, readDepth());
 
-    GameRegistry::beginOutline();
-    setOutlineFlags(level.getEntities(), true);
-    level.drawEntities();
-    setOutlineFlags(level.getEntities(), false);
+    beginOutline();
+    painter.drawActors(DrawPass::Outline);
     const QImage figureLines = grabPicture();
-    setOutlineFlags(level.getStaticBoundaries(), true);
-    setOutlineFlags(level.getMovingBoundaries(), true);
-    GameRegistry::beginFlatOutlines();
-    level.drawBoundaries();
-    GameRegistry::endFlatOutlines();
-    setOutlineFlags(level.getStaticBoundaries(), false);
-    setOutlineFlags(level.getMovingBoundaries(), false);
-    GameRegistry::endOutline();
+    painter.drawBoundaryOutlines();
+    endOutline();
     const QImage picture = grabPicture();
     saveShot(picture, "grazing", view);
 
@@ -232,8 +219,8 @@ TEST_F(PlayedViewPicture, TheExitPaneShowsNoSceneryThroughIt)
     for (const View &view : views) {
         SCOPED_TRACE(std::string(view.script) + ", step " + std::to_string(view.steps) + ": " + view.what);
         PlayedView played(view);
-        ASSERT_NE(played.level, nullptr);
-        const PaneCheck c = checkExitPane(*played.level, view);
+        ASSERT_NE(played.painter, nullptr);
+        const PaneCheck c = checkExitPane(*played.level, *played.painter, view);
         std::printf("%s step %ld: %d pixels of the exit pane, %d showing the scenery\n", view.script, view.steps,
                     c.panePixels, c.showingScenery);
         EXPECT_GT(c.panePixels, 5000) << "the pane in the picture";
@@ -251,8 +238,8 @@ TEST_F(PlayedViewPicture, NoSceneryLineIsDrawnAcrossAFigure)
     for (const View &view : views) {
         SCOPED_TRACE(std::string(view.script) + ", step " + std::to_string(view.steps) + ": " + view.what);
         PlayedView played(view);
-        ASSERT_NE(played.level, nullptr);
-        const LineCheck c = checkSceneryLines(*played.level, view);
+        ASSERT_NE(played.painter, nullptr);
+        const LineCheck c = checkSceneryLines(*played.painter, view);
         std::printf("%s step %ld: %d figure pixels, %d scenery line pixels, %d of them over a figure\n",
                     view.script, view.steps, c.figurePixels, c.linePixels, c.linesOverFigures);
         EXPECT_GT(c.figurePixels, 5000) << "the hero in the picture";

@@ -12,11 +12,13 @@
 // Each picture must also show the game's look: textured faces, black
 // outlines and the white heads-up display.
 #include "app/GameRegistry.h"
+#include "render/Outline.h"
 #include "app/Startup.h"
 #include "app/WorldProxy.h"
-#include "geometry/Surface.h"
 #include "render/ComicStyle.h"
+#include "render/FacePainter.h"
 #include "render/GL.h"
+#include "render/LevelPainter.h"
 #include "support/GlContext.h"
 #include "support/Files.h"
 #include "world/Level.h"
@@ -46,17 +48,17 @@ constexpr int kMovedPixels = 2;
 constexpr int kNeighbourLevels = 3;
 
 struct Drawing {
-    Surface::StaticDrawing faces;
+    FacePainter::StaticDrawing faces;
     ComicStyle *style;
-    GameRegistry::OutlineLines outlines;
+    OutlineLines outlines;
 };
 
 QImage drawWith(Level &level, const Drawing &drawing)
 {
     GameRegistry::setComicStyle(drawing.style);
-    Surface::setStaticDrawing(drawing.faces);
-    GameRegistry::setOutlineLines(drawing.outlines);
-    level.recordStaticList();
+    FacePainter::setStaticDrawing(drawing.faces);
+    setOutlineLines(drawing.outlines);
+    dynamic_cast<LevelPainter &>(*level.getPainter()).recordStaticList();
     level.drawFrame();
     glFinish();
     return GlContextTest::grab().convertToFormat(QImage::Format_RGB32);
@@ -167,7 +169,7 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
     QDir().mkpath(dir);
     PrivateRunDirectory runDir; // the high-score screen rewrites its table
     ASSERT_TRUE(runDir.isReady());
-    using Lines = GameRegistry::OutlineLines;
+    using Lines = OutlineLines;
     GameObjects game = createGameObjects();
     ComicStyle reference;
     {
@@ -185,9 +187,9 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
         game.proxy->setWorld(level);
         level->display(); // the first frame of the run builds the shader
 
-        const QImage old = drawWith(*level, {Surface::StaticDrawing::Tiled, &reference, Lines::Smooth});
-        const QImage whole = drawWith(*level, {Surface::StaticDrawing::Whole, game.comicStyle.get(), Lines::Smooth});
-        const QImage fast = drawWith(*level, {Surface::StaticDrawing::Whole, game.comicStyle.get(), Lines::Fast});
+        const QImage old = drawWith(*level, {FacePainter::StaticDrawing::Tiled, &reference, Lines::Smooth});
+        const QImage whole = drawWith(*level, {FacePainter::StaticDrawing::Whole, game.comicStyle.get(), Lines::Smooth});
+        const QImage fast = drawWith(*level, {FacePainter::StaticDrawing::Whole, game.comicStyle.get(), Lines::Fast});
         old.save(dir + QString("/start-%1-old.png").arg(i));
         whole.save(dir + QString("/start-%1-new.png").arg(i));
         fast.save(dir + QString("/start-%1-fast-outlines.png").arg(i));
@@ -219,6 +221,6 @@ TEST_F(WholeFacePicture, EveryWorldsStartViewIsTheOldPictureUpToOutlinesAndSeams
                       census(whole, QRect(0, 0, 80, 60)).meanGrey());
         }
     }
-    Surface::setStaticDrawing(Surface::StaticDrawing::Whole);
-    GameRegistry::setOutlineLines(Lines::Smooth);
+    FacePainter::setStaticDrawing(FacePainter::StaticDrawing::Whole);
+    setOutlineLines(Lines::Smooth);
 }

@@ -27,11 +27,13 @@
 #include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
 #include "app/GameRegistry.h"
+#include "render/Outline.h"
 #include "core/ProcessExit.h"
 #include "app/Startup.h"
 #include "core/WarningBox.h"
 #include "app/WorldProxy.h"
-#include "geometry/Surface.h"
+#include "render/FacePainter.h"
+#include "render/LevelPainter.h"
 #include "render/BitmapText.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
@@ -250,7 +252,7 @@ void benchmark(int index, World *world, const Options &options, WorldProxy &prox
     proxy.setWorld(world);
     glFinish();
     const double initializeMs = msSince(switchStart);
-    auto *level = dynamic_cast<Level *>(world);
+    auto *level = dynamic_cast<LevelPainter *>(world->getPainter());
     Bench bench{proxy, world};
 
     for (int i = 0; i < kWarmUpFrames; ++i)
@@ -302,9 +304,9 @@ int run(int argc, char **argv)
     GameRegistry::setNickname("bench");
     GameRegistry::setPlayTime(QTime(0, 0, 0));
     if (options.old)
-        Surface::setStaticDrawing(Surface::StaticDrawing::Tiled);
+        FacePainter::setStaticDrawing(FacePainter::StaticDrawing::Tiled);
     if (options.fastOutlines)
-        GameRegistry::setOutlineLines(GameRegistry::OutlineLines::Fast);
+        setOutlineLines(OutlineLines::Fast);
 
     OffscreenTarget target;
     if (!target.create(options.width, options.height)) {

@@ -1,4 +1,4 @@
-#include "world/Level.h"
+#include "render/HeadsUpDisplay.h"
 
 #include "app/GameRegistry.h"
 #include "render/BitmapText.h"
@@ -8,7 +8,7 @@
 #include <QTime>
 
 namespace {
-// Heads-up display layout, in pixels from the bottom left corner.
+// Layout, in pixels from the bottom left corner.
 constexpr int kTextLeft = 10;
 constexpr int kTimeLine = 5;
 constexpr int kLivesLine = 35;
@@ -18,7 +18,7 @@ constexpr float kIconSpacing = 35.0f;
 constexpr float kIconSize = 30.0f;
 } // namespace
 
-void Level::drawOverlay()
+void drawHeadsUpDisplay(unsigned int lifeIcon)
 {
     const std::string time = GameRegistry::getPlayTime().toString("h:mm:ss").toStdString();
     beginOverlay();
@@ -29,10 +29,9 @@ void Level::drawOverlay()
     drawBitmapString("Lives:");
     glRasterPos2i(kTextLeft, kNicknameLine);
     drawBitmapString(GameRegistry::getNickname());
-
     glFrontFace(GL_CW);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, livesTexture);
+    glBindTexture(GL_TEXTURE_2D, lifeIcon);
     for (int i = 0; i < GameRegistry::getLives(); ++i) {
         glPushMatrix();
         glTranslatef(kIconLeft + kIconSpacing * float(i), float(kLivesLine), 0.0f);

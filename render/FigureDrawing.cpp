@@ -1,32 +1,24 @@
-// The parts of the walking figures (legs, body, arms, head) and their two
-// whole poses, living and dead. All sizes are world units, angles degrees.
-// While the level's outline pass runs, colours, textures and line widths
-// are left to the pass.
-#include "actors/Walker.h"
+#include "render/FigureDrawing.h"
 
-#include "app/GameRegistry.h"
+#include "render/FigureShapes.h"
+#include "render/FigureSizes.h"
 #include "render/GL.h"
+#include "render/Textures.h"
+
+using namespace FigureSizes;
 
 namespace {
 constexpr float kSkin[3] = {1.0f, 0.8862745f, 0.74509805f};
 constexpr float kBodyBottomGreen[3] = {0.07421875f, 0.59375f, 0.07421875f};
 constexpr float kBodyTopGreen[3] = {0.1015625f, 0.8203125f, 0.1015625f};
 
-constexpr float kBodyRadius = 0.3f;
-constexpr float kBodyHeight = 0.6f;
-constexpr float kHandRadius = 0.05f;
-constexpr float kHeadRadius = 0.5f;
 constexpr float kLegLineWidth = 3.0f;
 constexpr float kArmLineWidth = 4.0f;
-constexpr int kBodySlices = 16;
-constexpr int kHeadSlices = 32;
 constexpr float kInAirTilt = 45.0f;
 
 // Vertical bob while walking: world units per degree of swing per unit of
 // walk speed.
 constexpr float kBobPerSwing = 0.001f;
-// Limb swing step that an idle figure restarts from.
-constexpr float kIdleSwingStep = 5.0f;
 constexpr float kDeadLegRaise = 65.0f;
 
 void line(float x0, float y0, float z0, float x1, float y1, float z1)
@@ -38,106 +30,111 @@ void line(float x0, float y0, float z0, float x1, float y1, float z1)
 }
 
 void translate(SbVec3f v) { glTranslatef(v[0], v[1], v[2]); }
-
-// Figures stand upside down when a world turns gravity upwards.
-void flipForGravity()
-{
-    if (GameRegistry::getGravity()[1] > 0.0f)
-        glScalef(1.0f, -1.0f, 1.0f);
-}
 } // namespace
 
-void Walker::setColor(float r, float g, float b) const
+FigureDrawing::FigureDrawing(const FigurePose &pose, const Looks &looks, DrawPass pass, FigureShapes &shapes,
+                             bool gravityUp)
+    : pose(pose), looks(looks), pass(pass), shapes(shapes), gravityUp(gravityUp)
 {
-    if (!outlinePass)
+}
+
+void FigureDrawing::flipForGravity() const
+{
+    if (gravityUp)
+        glScalef(1.0f, -1.0f, 1.0f);
+}
+
+void FigureDrawing::setColor(float r, float g, float b) const
+{
+    if (!outline())
         glColor3f(r, g, b);
 }
 
-void Walker::setLineWidth(float width) const
+void FigureDrawing::setLineWidth(float width) const
 {
-    if (!outlinePass)
+    if (!outline())
         glLineWidth(width);
 }
 
-void Walker::beginTexture(unsigned int texture) const
+void FigureDrawing::beginTexture(unsigned int texture) const
 {
-    if (outlinePass)
+    if (outline())
         return;
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, texture);
+    glBindTexture(GL_TEXTURE_2D, getTexture(texture));
 }
 
-void Walker::endTexture() const
+void FigureDrawing::endTexture() const
 {
-    if (outlinePass)
+    if (outline())
         return;
-    glBindTexture(GL_TEXTURE_2D, clearTexture);
+    glBindTexture(GL_TEXTURE_2D, getTexture(looks.clear));
     glDisable(GL_TEXTURE_2D);
 }
 
-void Walker::settleIdlePose()
-{
-    const bool idle = !walking && !running && (dead || !anyJumpDirection());
-    if (!idle)
-        return;
-    walkSpeed = 0.0f;
-    swing = 0.0f;
-    swingStep = kIdleSwingStep;
-}
-
-void Walker::drawLivingFigure()
+void FigureDrawing::drawLiving()
 {
     glPushMatrix();
-    translate(position);
-    if ((walking || running) && onGround)
-        glTranslatef(0.0f, swing * kBobPerSwing * walkSpeed, 0.0f);
-    glRotatef(heading, 0.0f, -1.0f, 0.0f);
+    translate(pose.position);
+    if ((pose.walking || pose.running) && pose.onGround)
+        glTranslatef(0.0f, pose.swing * kBobPerSwing * pose.walkSpeed, 0.0f);
+    glRotatef(pose.heading, 0.0f, -1.0f, 0.0f);
     flipForGravity();
     glTranslatef(0.0f, -kHipDrop, 0.0f);
-    drawLegs(Limbs::KeySwing, swing);
+    drawLegs(Limbs::KeySwing, pose.swing);
     drawBody();
     glTranslatef(0.0f, -kShoulderDrop, 0.0f);
     drawLivingArms();
-    drawHead(blinking ? twinkleHeadTexture : headTexture, headTurn());
+    drawHead(pose.blinking ? looks.twinkleHead : looks.head, headTurn());
     glPopMatrix();
 }
 
-void Walker::drawDeadFigure()
+void FigureDrawing::drawDead()
 {
     glPushMatrix();
-    translate(position);
-    glRotatef(spinAngle, 0.0f, -1.0f, 0.0f);
+    translate(pose.position);
+    glRotatef(pose.spinAngle, 0.0f, -1.0f, 0.0f);
     flipForGravity();
     glTranslatef(0.0f, -kHipDrop, 0.0f);
     drawLegs(Limbs::Raised, kDeadLegRaise);
     drawBody();
     glTranslatef(0.0f, -kShoulderDrop, 0.0f);
     drawDeadArms();
-    drawHead(deadHeadTexture, 0.0f);
+    drawHead(looks.deadHead, 0.0f);
+    glPopMatrix();
+}
+
+void FigureDrawing::drawLivingArms() { drawPlainArms(Limbs::KeySwing, pose.swing * kArmSwing); }
+
+void FigureDrawing::drawDeadArms()
+{
+    glPushMatrix();
+    glScalef(1.0f, -1.0f, 1.0f);
+    drawPlainArms(Limbs::Still, 0.0f, true);
     glPopMatrix();
 }
 
 // Axes follow the held keys: forward (forwardSign, 0, 0), back the
 // opposite, left (0, 0, -sideSign), right (0, 0, sideSign).
-void Walker::applyKeySwing(float angle, float forwardSign, float sideSign) const
+void FigureDrawing::applyKeySwing(float angle, float forwardSign, float sideSign) const
 {
-    if (forwardKey)
+    if (pose.forwardKey)
         glRotatef(angle, forwardSign, 0.0f, 0.0f);
-    if (backKey)
+    if (pose.backKey)
         glRotatef(angle, -forwardSign, 0.0f, 0.0f);
-    if (leftKey)
+    if (pose.leftKey)
         glRotatef(angle, 0.0f, 0.0f, -sideSign);
-    if (rightKey)
+    if (pose.rightKey)
         glRotatef(angle, 0.0f, 0.0f, sideSign);
 }
 
-void Walker::poseLimb(Limbs mode, float angle, bool mirrored, float inAirTilt) const
+void FigureDrawing::poseLimb(Limbs mode, float angle, bool mirrored, float inAirTilt) const
 {
     switch (mode) {
     case Limbs::KeySwing:
-        if (onGround)
+        if (pose.onGround)
             applyKeySwing(angle, mirrored ? -1.0f : 1.0f, 1.0f);
-        if (inAir)
+        if (pose.inAir)
             glRotatef(inAirTilt, 1.0f, 0.0f, 0.0f);
         break;
     case Limbs::Raised:
@@ -152,7 +149,7 @@ void Walker::poseLimb(Limbs mode, float angle, bool mirrored, float inAirTilt) c
     }
 }
 
-void Walker::drawLegs(Limbs mode, float angle)
+void FigureDrawing::drawLegs(Limbs mode, float angle)
 {
     for (bool mirrored : {false, true}) {
         glPushMatrix();
@@ -167,7 +164,7 @@ void Walker::drawLegs(Limbs mode, float angle)
     }
 }
 
-void Walker::drawLeg()
+void FigureDrawing::drawLeg()
 {
     setLineWidth(kLegLineWidth);
     setColor(0.0f, 0.0f, 0.0f);
@@ -186,7 +183,7 @@ void Walker::drawLeg()
     glEnd();
 
     setColor(1.0f, 1.0f, 1.0f);
-    beginTexture(feetTexture);
+    beginTexture(looks.feet);
     glBegin(GL_TRIANGLES);
     glTexCoord2f(0.0f, 0.0f);
     glVertex3f(0.2f, 0.2f, 0.0f);
@@ -205,39 +202,33 @@ void Walker::drawLeg()
 }
 
 // Leaves the matrix at the top of the body, kBodyHeight above the hips.
-void Walker::drawBody()
+void FigureDrawing::drawBody()
 {
-    const auto bodyDisk = [this] {
-        shapes.draw(kBodyDisk, [this] { gluDisk(bodyQuadric, 0.0, kBodyRadius, kBodySlices, kDiskRings); });
-    };
     setColor(kBodyBottomGreen[0], kBodyBottomGreen[1], kBodyBottomGreen[2]);
     glPushMatrix();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f); // disk faces down
-    bodyDisk();
+    shapes.bodyDisk();
     glPopMatrix();
 
     glTranslatef(0.0f, kBodyHeight, 0.0f);
     setColor(kBodyTopGreen[0], kBodyTopGreen[1], kBodyTopGreen[2]);
     glPushMatrix();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // disk faces up
-    bodyDisk();
+    shapes.bodyDisk();
     glPopMatrix();
 
     setColor(1.0f, 1.0f, 1.0f);
-    beginTexture(bodyTexture);
-    if (!outlinePass)
+    beginTexture(looks.body);
+    if (!outline())
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glPushMatrix();
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f); // from the top down to the hips
-    shapes.draw(kBodyCylinder, [this] {
-        gluCylinder(bodyQuadric, kBodyRadius, kBodyRadius, kBodyHeight, kBodySlices, kBodySlices);
-    });
+    shapes.bodyCylinder();
     glPopMatrix();
     endTexture();
 }
 
-// Shoulder, upper arm, forearm, hand; leaves the matrix at the hand.
-void Walker::drawArm(Limbs mode, float angle)
+void FigureDrawing::drawArm(Limbs mode, float angle)
 {
     glTranslatef(kBodyRadius, 0.0f, 0.0f);
     poseLimb(mode, angle, false, kInAirTilt);
@@ -248,10 +239,10 @@ void Walker::drawArm(Limbs mode, float angle)
     line(0.0f, 0.0f, 0.0f, 0.0f, -0.25f, -0.05f);
     setLineWidth(1.0f);
     glTranslatef(0.0f, -0.3f, -0.05f);
-    shapes.draw(kHandSphere, [this] { gluSphere(handQuadric, kHandRadius, kBodySlices, kBodySlices); });
+    shapes.handSphere();
 }
 
-void Walker::drawPlainArms(Limbs mode, float angle, bool upsideDown)
+void FigureDrawing::drawPlainArms(Limbs mode, float angle, bool upsideDown)
 {
     for (bool mirrored : {false, true}) {
         glPushMatrix();
@@ -265,22 +256,22 @@ void Walker::drawPlainArms(Limbs mode, float angle, bool upsideDown)
 }
 
 // The face turns towards a sideways or backward walk.
-float Walker::headTurn() const
+float FigureDrawing::headTurn() const
 {
-    if (backKey && leftKey)
+    if (pose.backKey && pose.leftKey)
         return 95.0f;
-    if (backKey && rightKey)
+    if (pose.backKey && pose.rightKey)
         return -95.0f;
-    if (backKey)
+    if (pose.backKey)
         return 105.0f;
-    if (leftKey)
+    if (pose.leftKey)
         return 65.0f;
-    if (rightKey)
+    if (pose.rightKey)
         return -65.0f;
     return 0.0f;
 }
 
-void Walker::drawHead(unsigned int texture, float turn)
+void FigureDrawing::drawHead(unsigned int texture, float turn)
 {
     glTranslatef(0.0f, kHeadRadius, 0.0f);
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
@@ -288,6 +279,6 @@ void Walker::drawHead(unsigned int texture, float turn)
         glRotatef(turn, 0.0f, 0.0f, 1.0f);
     setColor(1.0f, 1.0f, 1.0f);
     beginTexture(texture);
-    shapes.draw(kHeadSphere, [this] { gluSphere(headQuadric, kHeadRadius, kHeadSlices, kHeadSlices); });
+    shapes.headSphere();
     endTexture();
 }
