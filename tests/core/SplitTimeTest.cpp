@@ -8,10 +8,8 @@
 
 using namespace SplitTime;
 
-namespace {
 constexpr Steps kLowest = std::numeric_limits<Steps>::min();
 constexpr Steps kHighest = std::numeric_limits<Steps>::max();
-} // namespace
 
 TEST(SplitTime, FormatsStepsAsMinutesSecondsAndHundredths)
 {
