@@ -26,20 +26,24 @@ ReadResult readBounded(const std::string &path, std::size_t maxBytes, std::strin
         return ReadResult::Failed;
     if (status.type() != fs::file_type::regular)
         return ReadResult::NotAFile;
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (error)
+        return ReadResult::Failed;
+    if (size > maxBytes)
+        return ReadResult::TooLarge;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return ReadResult::Failed;
-    // One byte more than allowed tells a file that is too large, even one
-    // that grew since it was looked at.
-    bytes.resize(maxBytes + 1);
+    // A byte more than the file had, to tell one that grows while it is
+    // read (another program appending): only its start would be taken.
+    bytes.resize(std::size_t(size) + 1);
     in.read(&bytes[0], std::streamsize(bytes.size()));
-    if (in.bad())
-        return ReadResult::Failed;
-    bytes.resize(std::size_t(in.gcount()));
-    if (bytes.size() > maxBytes) {
+    const std::size_t read = std::size_t(in.gcount());
+    if (in.bad() || read > size) {
         bytes.clear();
-        return ReadResult::TooLarge;
+        return ReadResult::Failed;
     }
+    bytes.resize(read);
     return ReadResult::Read;
 }
 

@@ -19,11 +19,12 @@ enum class ReadResult {
     Missing,
     NotAFile, // a directory, a FIFO, a device: reading could block or never end
     TooLarge, // more than maxBytes: refused unread
-    Failed,
+    Failed,   // cannot be opened or read, or grew while it was read
 };
 
 // Reads the whole file into `bytes` when it is a regular file of at most
-// maxBytes; never reads more than maxBytes, whatever the file claims.
+// maxBytes; a larger one is refused unread, and no more than its size at
+// the start is ever read.
 ReadResult readBounded(const std::string &path, std::size_t maxBytes, std::string &bytes);
 
 } // namespace AtomicFile

@@ -18,6 +18,9 @@ const char *const kRunWord = "run ";
 const char *const kHexDigits = "0123456789ABCDEF";
 constexpr char kEscape = '%';
 constexpr char kQuote = '"';
+// The bytes a nickname may hold as themselves, ' ' to '~'.
+constexpr unsigned char kFirstPlainByte = 0x20;
+constexpr unsigned char kLastPlainByte = 0x7E;
 // Enough digits for kMaxSteps and no more.
 constexpr std::size_t kMaxStepDigits = 7;
 
@@ -27,7 +30,7 @@ std::string quoted(const std::string &nickname)
 {
     std::string out(1, kQuote);
     for (unsigned char c : nickname) {
-        if (c >= 0x20 && c <= 0x7E && c != kQuote && c != kEscape) {
+        if (c >= kFirstPlainByte && c <= kLastPlainByte && c != kQuote && c != kEscape) {
             out += char(c);
         } else {
             out += kEscape;
@@ -59,7 +62,7 @@ std::optional<std::string> unquoted(std::string_view text)
                 return std::nullopt;
             name += char(high * 16 + low);
             i += 2;
-        } else if (c < 0x20 || c > 0x7E || c == kQuote) {
+        } else if (c < kFirstPlainByte || c > kLastPlainByte || c == kQuote) {
             return std::nullopt;
         } else {
             name += char(c);
