@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the file readers with clang in build-fuzz
 # and runs each for SECONDS (default 60) from the generated seed corpus:
-# the image readers (bmp, metaimage) and the text readers (colorramp,
+# the image readers (bmp, metaimage), the text readers (colorramp,
 # highscore, inputscript, levelfile; the playtest scripts in tests/levels
 # seed inputscript, the eight level files and the documented example seed
-# levelfile).
+# levelfile) and the record files (bests: personal bests; ghost).
 # The growing corpus stays in build-fuzz/corpus/<target>; crashes land in
 # build-fuzz/artifacts/ and make the script fail. Each run ends with
 # libFuzzer's statistics (stat::number_of_executed_units: executions).
@@ -13,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-60}
 shift $(($# > 0 ? 1 : 0))
-TARGETS=${*:-bmp metaimage colorramp highscore inputscript levelfile}
+TARGETS=${*:-bmp metaimage colorramp highscore inputscript levelfile bests ghost}
 BUILD_DIR=build-fuzz
 
 if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then

@@ -1,7 +1,8 @@
-// Replays the seed corpus of the text fuzz targets through the fuzz
-// checks, each seed whole and cut at every length: a deterministic
+// Replays the seed corpus of the text and record-file fuzz targets through
+// the fuzz checks, each seed whole and cut at every length: a deterministic
 // miniature of the fuzz runs that the sanitizer build checks on every test
 // run.
+#include "tools/fuzz/RecordSeeds.h"
 #include "tools/fuzz/TextSeeds.h"
 
 #include <QTemporaryDir>
@@ -22,6 +23,8 @@ TEST(TextSeedReplay, EverySeedAndEveryTruncationIsHandledSoundly)
         {"colorramp", seeds::colorRampSeeds(), [](const std::string &s) { return fuzz::checkColorRamp(s); }},
         {"highscore", seeds::highScoreSeeds(), [&](const std::string &s) { return fuzz::checkHighScore(s, table); }},
         {"inputscript", seeds::inputScriptSeeds(), [](const std::string &s) { return fuzz::checkInputScript(s); }},
+        {"bests", seeds::bestsSeeds(), fuzz::checkBests},
+        {"ghost", seeds::ghostSeeds(), fuzz::checkGhost},
     };
     for (const Row &row : rows)
         for (const auto &[name, text] : row.seeds)

@@ -1,6 +1,8 @@
 // Writes the seed corpus of the fuzz targets: DIR/bmp/<name>,
 // DIR/metaimage/<name> (header, NUL, raw bytes), DIR/colorramp/<name>,
-// DIR/highscore/<name> and DIR/inputscript/<name>.
+// DIR/highscore/<name>, DIR/inputscript/<name>, DIR/bests/<name> and
+// DIR/ghost/<name>.
+#include "tools/fuzz/RecordSeeds.h"
 #include "tools/fuzz/SeedCorpus.h"
 #include "tools/fuzz/TextSeeds.h"
 
@@ -36,7 +38,9 @@ int main(int argc, char **argv)
         ok &= writeSeed(root / "metaimage" / name, seeds::encodeMeta(seed));
     const std::pair<const char *, seeds::Texts> texts[] = {{"colorramp", seeds::colorRampSeeds()},
                                                            {"highscore", seeds::highScoreSeeds()},
-                                                           {"inputscript", seeds::inputScriptSeeds()}};
+                                                           {"inputscript", seeds::inputScriptSeeds()},
+                                                           {"bests", seeds::bestsSeeds()},
+                                                           {"ghost", seeds::ghostSeeds()}};
     for (const auto &[target, corpus] : texts) {
         std::filesystem::create_directories(root / target);
         for (const auto &[name, text] : corpus) {
