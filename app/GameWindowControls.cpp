@@ -3,10 +3,10 @@
 #include "app/GameWindowControls.h"
 
 #include "app/Gamepad.h"
-#include "app/InputRecorder.h"
-#include "app/RunSession.h"
 #include "app/SettingsStore.h"
-#include "app/WorldProxy.h"
+#include "run/InputRecorder.h"
+#include "run/RunSession.h"
+#include "sim/WorldProxy.h"
 
 #include <QEvent>
 

@@ -1,14 +1,14 @@
 #include "app/QtFenster.h"
 
-#include "core/FrameSchedule.h"
-#include "app/GameRegistry.h"
 #include "app/GameWindowControls.h"
+#include "core/FrameSchedule.h"
 #include "core/Paths.h"
 #include "core/PlayClock.h"
-#include "app/RunSession.h"
-#include "app/WorldProxy.h"
-#include "run/StepRunner.h"
 #include "render/GlewInit.h"
+#include "run/RunSession.h"
+#include "run/StepRunner.h"
+#include "sim/GameRegistry.h"
+#include "sim/WorldProxy.h"
 
 #include <QCursor>
 #include <QIcon>

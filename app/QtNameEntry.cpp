@@ -1,9 +1,9 @@
 #include "app/QtNameEntry.h"
 
-#include "app/GameRegistry.h"
-#include "core/Paths.h"
 #include "app/QtFenster.h"
 #include "app/SettingsWindow.h"
+#include "core/Paths.h"
+#include "sim/GameRegistry.h"
 
 #include <QGridLayout>
 #include <QIcon>

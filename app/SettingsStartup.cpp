@@ -1,10 +1,10 @@
 #include "app/SettingsStartup.h"
 
-#include "actors/MasterVolume.h"
 #include "app/CommandLine.h"
-#include "app/GameRegistry.h"
-#include "render/Outline.h"
 #include "app/SettingsStore.h"
+#include "audio/MasterVolume.h"
+#include "render/Outline.h"
+#include "sim/GameRegistry.h"
 
 #include <cstdio>
 

@@ -1,36 +1,24 @@
 #include "app/Startup.h"
+#include "render/GlFormat.h"
+#include "run/GameObjects.h"
 
 #include "app/WarningDialog.h"
 #include "core/WarningBox.h"
 
-#include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
-#include "app/GameRegistry.h"
 #include "app/Gamepad.h"
 #include "app/LevelCheck.h"
-#include "core/Paths.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
-#include "app/RunSession.h"
 #include "app/SettingsStartup.h"
 #include "app/SettingsStore.h"
-#include "app/WorldProxy.h"
-#include "levels/Level01.h"
-#include "levels/Level02.h"
-#include "levels/Level03.h"
-#include "levels/Level04.h"
-#include "levels/Level05.h"
-#include "levels/Level06.h"
-#include "levels/Level07.h"
-#include "levels/Level08.h"
+#include "audio/AudioDevice.h"
+#include "core/Paths.h"
 #include "render/BitmapText.h"
 #include "render/ComicStyle.h"
-#include "actors/Sound.h"
-#include "render/LevelPainter.h"
-#include "screens/EndLevel.h"
-#include "screens/EndLevelPainter.h"
-#include "screens/GameOver.h"
-#include "screens/GameOverPainter.h"
+#include "run/RunSession.h"
+#include "sim/GameRegistry.h"
+#include "sim/WorldProxy.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -47,69 +35,6 @@ constexpr int kRefusedExitCode = 2;
 // Exit code when no directory holds the game's files.
 constexpr int kNoDataExitCode = 1;
 } // namespace
-
-std::vector<World *> createWorlds()
-{
-    // Level03 is played second and Level02 third.
-    return {new Level01, new Level03, new Level02, new Level04, new Level05,
-            new Level06, new Level07, new Level08, new EndLevel, new GameOver};
-}
-
-void requestCompatibilityContext()
-{
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setVersion(2, 1);
-    format.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(format);
-}
-
-// The closing screens pose their hero and write their own texts; every
-// other world is drawn as a level.
-std::unique_ptr<WorldPainter> painterFor(World &world)
-{
-    if (auto *screen = dynamic_cast<EndLevel *>(&world))
-        return std::make_unique<EndLevelPainter>(*screen);
-    if (auto *screen = dynamic_cast<GameOver *>(&world))
-        return std::make_unique<GameOverPainter>(*screen);
-    if (auto *level = dynamic_cast<Level *>(&world))
-        return std::make_unique<LevelPainter>(*level);
-    return nullptr;
-}
-
-GameObjects createGameObjects()
-{
-    GameObjects game;
-    game.worlds = createWorlds();
-    for (World *world : game.worlds) {
-        game.painters.push_back(painterFor(*world));
-        world->setPainter(game.painters.back().get());
-    }
-    game.comicStyle = std::make_unique<ComicStyle>();
-    game.registry = std::make_unique<GameRegistry>();
-    GameRegistry::setSoundMaker(makeFigureSounds);
-    GameRegistry::setWorlds(game.worlds);
-    game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
-    GameRegistry::setWorldProxy(game.proxy);
-    GameRegistry::setComicStyle(game.comicStyle.get());
-    return game;
-}
-
-bool startAtWorld(GameObjects &game, int world)
-{
-    if (world < 0 || size_t(world) >= game.worlds.size())
-        return false;
-    if (world == 0)
-        return true;
-    // Start-up handed the first world to the proxy already; take the
-    // worlds before the wanted one as the exits would have.
-    World *first = nullptr;
-    for (int i = 0; i < world; ++i)
-        first = GameRegistry::takeNextWorld();
-    game.proxy->startWith(first);
-    return true;
-}
 
 std::vector<std::string> dataDirectoryCandidates()
 {

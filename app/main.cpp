@@ -1,4 +1,4 @@
-#include "core/ProcessExit.h"
 #include "app/Startup.h"
+#include "core/ProcessExit.h"
 
 int main(int argc, char **argv) { leaveProcess(runGame(argc, argv)); }

@@ -1,6 +1,6 @@
 #include "levels/LevelBuilder.h"
 
-#include "world/Level.h"
+#include "sim/Level.h"
 
 using Op = LevelOperation;
 

@@ -1,8 +1,8 @@
 #include "levels/ScriptedLevel.h"
 
-#include "app/GameRegistry.h"
 #include "levels/LevelBuilder.h"
 #include "levels/LevelReader.h"
+#include "sim/GameRegistry.h"
 
 #include <cstdio>
 

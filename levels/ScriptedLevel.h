@@ -1,6 +1,6 @@
 #pragma once
 #include "levels/LevelDescription.h"
-#include "world/Level.h"
+#include "sim/Level.h"
 
 #include <string>
 

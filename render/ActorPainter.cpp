@@ -1,12 +1,12 @@
 #include "render/ActorPainter.h"
 
-#include "actors/Boulder.h"
-#include "actors/Didud.h"
-#include "actors/Player.h"
-#include "app/GameRegistry.h"
 #include "render/GL.h"
 #include "render/HeroDrawing.h"
 #include "render/Textures.h"
+#include "sim/Boulder.h"
+#include "sim/Didud.h"
+#include "sim/GameRegistry.h"
+#include "sim/Player.h"
 
 namespace {
 FigureDrawing::Looks looksOf(const Walker &walker)

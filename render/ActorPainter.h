@@ -1,7 +1,7 @@
 #pragma once
-#include "actors/ActorVisitor.h"
 #include "render/DrawPass.h"
 #include "render/FigureShapes.h"
+#include "sim/ActorVisitor.h"
 
 class Entity;
 class Player;

@@ -1,7 +1,7 @@
 #include "render/CameraView.h"
 
-#include "actors/Camera.h"
 #include "render/GL.h"
+#include "sim/Camera.h"
 
 namespace {
 // Projection: vertical field of view in degrees, aspect, clip planes in

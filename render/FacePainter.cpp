@@ -1,11 +1,11 @@
 #include "render/FacePainter.h"
 
-#include "geometry/EndCube.h"
-#include "geometry/HazardousSurface.h"
-#include "geometry/MovingSurface.h"
-#include "geometry/Surface.h"
 #include "render/GL.h"
 #include "render/Textures.h"
+#include "sim/EndCube.h"
+#include "sim/HazardousSurface.h"
+#include "sim/MovingSurface.h"
+#include "sim/Surface.h"
 
 namespace {
 // Front-face material emission (RGBA) while a hazardous face is drawn, and

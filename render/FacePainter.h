@@ -1,5 +1,5 @@
 #pragma once
-#include "geometry/BoundaryVisitor.h"
+#include "sim/BoundaryVisitor.h"
 
 class Boundary;
 

@@ -1,9 +1,9 @@
 #include "render/HeadsUpDisplay.h"
 
-#include "app/GameRegistry.h"
 #include "render/BitmapText.h"
 #include "render/GL.h"
 #include "render/Overlay.h"
+#include "sim/GameRegistry.h"
 
 #include <QTime>
 

@@ -1,17 +1,17 @@
 #include "render/LevelPainter.h"
 
-#include "actors/Camera.h"
-#include "actors/Entity.h"
-#include "app/GameRegistry.h"
-#include "geometry/Boundary.h"
-#include "geometry/MovingBoundary.h"
 #include "render/CameraView.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "render/HeadsUpDisplay.h"
 #include "render/Outline.h"
 #include "render/Textures.h"
-#include "world/Level.h"
+#include "sim/Boundary.h"
+#include "sim/Camera.h"
+#include "sim/Entity.h"
+#include "sim/GameRegistry.h"
+#include "sim/Level.h"
+#include "sim/MovingBoundary.h"
 
 #include <Inventor/SbMatrix.h>
 #include <algorithm>

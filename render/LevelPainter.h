@@ -2,7 +2,7 @@
 #include "render/ActorPainter.h"
 #include "render/DrawPass.h"
 #include "render/FacePainter.h"
-#include "world/WorldPainter.h"
+#include "sim/WorldPainter.h"
 
 #include <vector>
 

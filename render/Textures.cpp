@@ -1,7 +1,7 @@
 #include "render/Textures.h"
 
-#include "app/GameRegistry.h"
 #include "render/GL.h"
+#include "sim/GameRegistry.h"
 
 #include "imagebase"
 

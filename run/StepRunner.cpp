@@ -1,7 +1,7 @@
 #include "run/StepRunner.h"
 
-#include "app/WorldProxy.h"
-#include "world/World.h"
+#include "sim/World.h"
+#include "sim/WorldProxy.h"
 
 int runSteps(WorldProxy &proxy, int steps, StepObserver *observer)
 {

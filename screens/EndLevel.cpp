@@ -1,11 +1,11 @@
 #include "screens/EndLevel.h"
 
-#include "actors/Camera.h"
-#include "actors/Player.h"
 #include "core/FileReport.h"
-#include "app/GameRegistry.h"
-#include "core/Paths.h"
 #include "core/HighScoreTable.h"
+#include "core/Paths.h"
+#include "sim/Camera.h"
+#include "sim/GameRegistry.h"
+#include "sim/Player.h"
 
 #include <cstdio>
 

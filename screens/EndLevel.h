@@ -1,7 +1,7 @@
 #pragma once
-#include "actors/Sound.h"
+#include "audio/Sound.h"
 #include "core/HighScoreTable.h"
-#include "world/Level.h"
+#include "sim/Level.h"
 
 // The high-score screen that follows the last level. Set-up plays the
 // fanfare and enters the play time under the nickname into the high-score

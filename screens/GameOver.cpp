@@ -1,8 +1,8 @@
 #include "screens/GameOver.h"
 
-#include "actors/Camera.h"
-#include "actors/Player.h"
-#include "app/GameRegistry.h"
+#include "sim/Camera.h"
+#include "sim/GameRegistry.h"
+#include "sim/Player.h"
 
 namespace {
 const SbVec3f kHeroPlace(5.0f, 1.0f, 5.0f);

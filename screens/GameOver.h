@@ -1,5 +1,5 @@
 #pragma once
-#include "world/Level.h"
+#include "sim/Level.h"
 
 // The screen shown when the last life is lost: the hero lying in a small
 // empty room under two lines of red text. There is no way back; Escape

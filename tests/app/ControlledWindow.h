@@ -2,11 +2,12 @@
 // A game window on a world that records what reaches it, with the player's
 // settings in a file of its own and the gamepad hooked up.
 #include "render/GL.h" // GLEW before Qt's GL headers
-#include "app/GameRegistry.h"
+
 #include "app/Gamepad.h"
 #include "app/QtFenster.h"
 #include "app/SettingsStore.h"
-#include "app/WorldProxy.h"
+#include "sim/GameRegistry.h"
+#include "sim/WorldProxy.h"
 #include "support/Application.h"
 #include "support/Files.h"
 #include "support/RecordingWorld.h"

@@ -4,10 +4,10 @@
 #include "ControlledWindow.h"
 #include "VirtualPad.h"
 
-#include "actors/AudioDevice.h"
-#include "actors/Player.h"
-#include "app/RunSession.h"
-#include "app/Startup.h"
+#include "audio/AudioDevice.h"
+#include "run/GameObjects.h"
+#include "run/RunSession.h"
+#include "sim/Player.h"
 
 #include <QProcess>
 #include <functional>

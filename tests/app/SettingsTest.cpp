@@ -2,11 +2,11 @@
 // its default used, files that must not be written over, and what start-up
 // takes from the settings and from the command line.
 #include "app/CommandLine.h"
-#include "app/GameRegistry.h"
-#include "render/Outline.h"
 #include "app/Settings.h"
 #include "app/SettingsStartup.h"
 #include "app/SettingsStore.h"
+#include "render/Outline.h"
+#include "sim/GameRegistry.h"
 #include "support/Files.h"
 
 #include <filesystem>

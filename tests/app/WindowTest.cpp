@@ -3,11 +3,11 @@
 // GLEW before anything that brings in Qt's GL headers.
 #include "render/GL.h"
 
-#include "core/FrameSchedule.h"
-#include "app/GameRegistry.h"
 #include "app/QtFenster.h"
 #include "app/QtNameEntry.h"
-#include "app/WorldProxy.h"
+#include "core/FrameSchedule.h"
+#include "sim/GameRegistry.h"
+#include "sim/WorldProxy.h"
 #include "support/Application.h"
 #include "support/RecordingWorld.h"
 

@@ -1,13 +1,6 @@
 // The eight levels' files as the program holds them: each reads without an
 // error, and a few distinctive values of each built level are as they
 // were, so that a slip in a file shows here.
-#include "actors/Boulder.h"
-#include "actors/Didud.h"
-#include "actors/Player.h"
-#include "app/GameRegistry.h"
-#include "app/WorldProxy.h"
-#include "geometry/MovingBoundary.h"
-#include "geometry/Trigger.h"
 #include "levels/Level01.h"
 #include "levels/Level02.h"
 #include "levels/Level03.h"
@@ -17,8 +10,13 @@
 #include "levels/Level07.h"
 #include "levels/Level08.h"
 #include "levels/LevelReader.h"
-#include "render/ComicStyle.h"
-#include "support/GlContext.h"
+#include "sim/Boulder.h"
+#include "sim/Didud.h"
+#include "sim/GameRegistry.h"
+#include "sim/MovingBoundary.h"
+#include "sim/Player.h"
+#include "sim/Trigger.h"
+#include "sim/WorldProxy.h"
 
 #include <gtest/gtest.h>
 
@@ -55,15 +53,9 @@ float actorSize(Entity *actor)
     return 0.0f;
 }
 
-struct LevelFiles : GlContextTest {
+// The levels are built as the simulation builds them: no GL, no sound.
+struct LevelFiles : ::testing::Test {
     GameRegistry registry;
-    ComicStyle style;
-
-    void SetUp() override
-    {
-        GlContextTest::SetUp();
-        GameRegistry::setComicStyle(&style);
-    }
 
     void expectFingerprint(const Fingerprint &f)
     {

@@ -6,8 +6,8 @@
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "render/GLSL.h"
-#include "support/GlContext.h"
 #include "support/Files.h"
+#include "support/GlContext.h"
 
 #include <QImage>
 #include <array>

@@ -1,8 +1,8 @@
-#include "app/GameRegistry.h"
-#include "render/Textures.h"
 #include "render/GL.h"
-#include "support/GlContext.h"
+#include "render/Textures.h"
+#include "sim/GameRegistry.h"
 #include "support/Files.h"
+#include "support/GlContext.h"
 
 #include "imagebase"
 

@@ -1,16 +1,16 @@
 // The two closing screens in a real GL context, each in a private copy of
 // the run directory (the high-score screen rewrites its table there).
-#include "actors/Player.h"
-#include "app/GameRegistry.h"
-#include "app/WorldProxy.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "screens/EndLevel.h"
-#include "screens/GameOver.h"
 #include "screens/EndLevelPainter.h"
+#include "screens/GameOver.h"
 #include "screens/GameOverPainter.h"
-#include "support/GlContext.h"
+#include "sim/GameRegistry.h"
+#include "sim/Player.h"
+#include "sim/WorldProxy.h"
 #include "support/Files.h"
+#include "support/GlContext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "support/Application.h"
 
-#include "app/Startup.h"
 #include "core/WarningBox.h"
 #include "render/BitmapText.h"
+#include "render/GlFormat.h"
 
 QApplication *ensureApplication()
 {

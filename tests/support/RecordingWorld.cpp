@@ -1,7 +1,5 @@
 #include "support/RecordingWorld.h"
 
-#include "render/GL.h"
-
 #include <algorithm>
 
 void RecordingWorld::initialize()
@@ -14,7 +12,6 @@ void RecordingWorld::initialize()
 void RecordingWorld::display()
 {
     calls.push_back("display");
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void RecordingWorld::step()
@@ -27,7 +24,6 @@ void RecordingWorld::step()
 void RecordingWorld::drawFrame()
 {
     calls.push_back("drawFrame");
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void RecordingWorld::record(const char *name, std::initializer_list<int> values)

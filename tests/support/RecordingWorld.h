@@ -1,5 +1,5 @@
 #pragma once
-#include "world/Level.h"
+#include "sim/Level.h"
 
 #include <functional>
 #include <initializer_list>

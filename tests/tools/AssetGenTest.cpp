@@ -1,8 +1,8 @@
 // Runs the asset generator into scratch directories and checks what the
 // game will read from them: every file, in the format its loader takes,
 // and no picture blank, no sound silent.
-#include "imagebase"
 #include "core/HighScoreTable.h"
+#include "imagebase"
 #include "support/Files.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The empty high-score table. The game rewrites this file with the players'
 // times, so it is created only when the run directory has none: rebuilding
 // must never erase anyone's scores.
-#include "Generators.h"
 #include "core/HighScoreTable.h"
+#include "Generators.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -18,28 +18,29 @@
 // Defaults: 300 frames of each kind, 1024 x 768, every world. --old draws
 // as the game did before: static faces in unit tiles.
 // Run it in a copy of the run directory holding the old shader pair
-// (tests/world/reference-look) to time the old drawing whole.
+// (tests/run/reference-look) to time the old drawing whole.
 // --outlines fast times the game's fast outlines instead of its smooth ones.
 // --against DIR times the shader pair in DIR (comic.vs, comic.fs) against
 // the game's, frame by frame in turn: on a shared machine the mean of one
 // run drifts by some 15 % from the next, which hides a change of a few per
 // cent, while two pairs timed in turn drift alike (to about 2 %).
-#include "actors/AudioDevice.h"
 #include "app/CommandLine.h"
-#include "app/GameRegistry.h"
-#include "render/Outline.h"
+#include "audio/AudioDevice.h"
 #include "core/ProcessExit.h"
-#include "app/Startup.h"
 #include "core/WarningBox.h"
-#include "app/WorldProxy.h"
-#include "render/FacePainter.h"
-#include "render/LevelPainter.h"
 #include "render/BitmapText.h"
 #include "render/ComicStyle.h"
+#include "render/FacePainter.h"
 #include "render/GL.h"
+#include "render/GlFormat.h"
+#include "render/LevelPainter.h"
 #include "render/OffscreenTarget.h"
+#include "render/Outline.h"
+#include "run/GameObjects.h"
 #include "run/StepRunner.h"
-#include "world/Level.h"
+#include "sim/GameRegistry.h"
+#include "sim/Level.h"
+#include "sim/WorldProxy.h"
 
 #include <QApplication>
 #include <algorithm>

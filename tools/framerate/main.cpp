@@ -6,12 +6,13 @@
 //   framerate [seconds] [width height]
 //
 // Without a size the window opens at Qt's default size, as in the game.
-#include "actors/AudioDevice.h"
-#include "app/GameRegistry.h"
 #include "app/QtFenster.h"
-#include "app/Startup.h"
+#include "audio/AudioDevice.h"
 #include "core/WarningBox.h"
 #include "render/BitmapText.h"
+#include "render/GlFormat.h"
+#include "run/GameObjects.h"
+#include "sim/GameRegistry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 // what went wrong. The fuzz targets abort on a non-empty answer; the tests
 // replay the seed corpus through the same checks. Header-only, like
 // SeedCorpus.h, so that both can use it without another library.
+#include "core/HighScoreTable.h"
 #include "core/InputScript.h"
 #include "render/ColorRamp.h"
-#include "core/HighScoreTable.h"
 
 #include <Qt>
 #include <algorithm>

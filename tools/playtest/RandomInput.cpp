@@ -1,11 +1,11 @@
 #include "RandomInput.h"
 
-#include "actors/Camera.h"
-#include "actors/Entity.h"
-#include "app/GameRegistry.h"
 #include "core/InputScript.h"
-#include "app/WorldProxy.h"
-#include "world/Level.h"
+#include "sim/Camera.h"
+#include "sim/Entity.h"
+#include "sim/GameRegistry.h"
+#include "sim/Level.h"
+#include "sim/WorldProxy.h"
 
 #include <Qt>
 #include <cmath>

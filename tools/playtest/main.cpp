@@ -27,7 +27,7 @@
 // the worlds draw into a small offscreen framebuffer. The play time
 // advances one second every 50 frames, so a run depends on nothing but its
 // script: the same script always gives the same trace. The trace is the
-// one the game window writes with --trace (app/GameTracer.h), so a run
+// one the game window writes with --trace (run/GameTracer.h), so a run
 // recorded in the window (--record) plays here to the same lines.
 //
 // --random SEED plays a reproducible random stream of keys, mouse moves,
@@ -39,28 +39,29 @@
 // not ends the run with status 3, naming the frame and the seed. A crash
 // prints its call stack on standard error (CrashReport.h). Warnings that the
 // game shows in a box go to standard error here; nothing waits on a dialog.
-#include "actors/AudioDevice.h"
-#include "actors/Didud.h"
-#include "actors/Player.h"
 #include "app/CommandLine.h"
-#include "app/GameRegistry.h"
-#include "app/GameTracer.h"
+#include "app/QtNameEntry.h"
+#include "audio/AudioDevice.h"
+#include "core/FrameSchedule.h"
 #include "core/InputScript.h"
 #include "core/PlayClock.h"
 #include "core/ProcessExit.h"
-#include "app/QtNameEntry.h"
-#include "app/ScriptPlayer.h"
-#include "core/FrameSchedule.h"
 #include "core/WarningBox.h"
-#include "app/Startup.h"
-#include "app/WorldProxy.h"
-#include "render/BitmapText.h"
-#include "render/GlewInit.h"
-#include "render/OffscreenTarget.h"
-#include "run/StepRunner.h"
 #include "CrashReport.h"
 #include "RandomInput.h"
-#include "world/Level.h"
+#include "render/BitmapText.h"
+#include "render/GlewInit.h"
+#include "render/GlFormat.h"
+#include "render/OffscreenTarget.h"
+#include "run/GameObjects.h"
+#include "run/GameTracer.h"
+#include "run/ScriptPlayer.h"
+#include "run/StepRunner.h"
+#include "sim/Didud.h"
+#include "sim/GameRegistry.h"
+#include "sim/Level.h"
+#include "sim/Player.h"
+#include "sim/WorldProxy.h"
 
 #include <QApplication>
 #include <QString>

@@ -1,0 +1,60 @@
+// A level's painter: the GL defaults of its set-up, and a frame drawn into
+// a viewport of no height.
+#include "render/ComicStyle.h"
+#include "render/GL.h"
+#include "render/LevelPainter.h"
+#include "sim/GameRegistry.h"
+#include "sim/WorldProxy.h"
+#include "support/GlContext.h"
+#include "support/TestLevel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct LevelPainting : GlContextTest {
+    GameRegistry registry;
+    ComicStyle style;
+    TestLevel level;
+    LevelPainter painter{level};
+    WorldProxy proxy{&level};
+
+    void SetUp() override
+    {
+        GlContextTest::SetUp();
+        GameRegistry::setWorlds({&level});
+        GameRegistry::setWorldProxy(&proxy);
+        GameRegistry::setComicStyle(&style);
+        level.setPainter(&painter);
+        level.build = [](TestLevel &l) { l.addQuadrat(SbVec3f(0, 0, 0), 20, 10, 20); };
+        level.place = [](TestLevel &l) { l.setStartPosition(SbVec3f(10, 1, 10)); };
+    }
+};
+} // namespace
+
+TEST_F(LevelPainting, SettingUpAppliesTheGlDefaults)
+{
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDepthFunc(GL_ALWAYS);
+    proxy.initializeGL();
+    GLint func = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &func);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_CULL_FACE) &&
+                glIsEnabled(GL_COLOR_MATERIAL));
+    EXPECT_EQ(func, GL_LESS);
+    EXPECT_NE(painter.getStaticList(), 0u) << "the static faces recorded";
+}
+
+// Qt paints no window of zero height, but a minimised window's resize leaves
+// the world a viewport of zero height to draw into.
+TEST_F(LevelPainting, DrawnIntoAZeroHeightViewportLeavesNoGlError)
+{
+    proxy.initializeGL();
+    for (int height : {kHeight, 0}) {
+        SCOPED_TRACE(height);
+        proxy.resize(kWidth, height);
+        proxy.paint();
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
+    proxy.resize(kWidth, kHeight);
+}
