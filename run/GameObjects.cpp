@@ -38,17 +38,19 @@ std::unique_ptr<WorldPainter> painterFor(World &world)
 }
 } // namespace
 
-GameObjects createGameObjects()
+GameObjects createGameObjects(Presentation presentation)
 {
+    const bool drawn = presentation == Presentation::Drawn;
     GameObjects game;
     game.worlds = createWorlds();
     for (World *world : game.worlds) {
-        game.painters.push_back(painterFor(*world));
+        game.painters.push_back(drawn ? painterFor(*world) : nullptr);
         world->setPainter(game.painters.back().get());
     }
     game.comicStyle = std::make_unique<ComicStyle>();
     game.registry = std::make_unique<GameRegistry>();
-    GameRegistry::setSoundMaker(makeFigureSounds);
+    if (drawn)
+        GameRegistry::setSoundMaker(makeFigureSounds);
     GameRegistry::setWorlds(game.worlds);
     game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
     GameRegistry::setWorldProxy(game.proxy);

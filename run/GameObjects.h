@@ -27,10 +27,15 @@ struct GameObjects {
     WorldProxy *proxy = nullptr;
 };
 
-// Creates the worlds with their painters, the comic style and the registry
-// (which makes the figures' sounds through the audio device), hands the
-// first world to a new proxy and registers everything.
-GameObjects createGameObjects();
+// Drawn: the worlds are drawn by their painters and the figures' sounds
+// played; Headless: the simulation alone, no GL and no sound needed.
+enum class Presentation { Drawn, Headless };
+
+// Creates the worlds (with their painters, when drawn), the comic style and
+// the registry (which makes the figures' sounds through the audio device,
+// when drawn), hands the first world to a new proxy and registers
+// everything.
+GameObjects createGameObjects(Presentation presentation = Presentation::Drawn);
 
 // Starts the game at the given index of the world list instead of the
 // first, as if the exits before it had been reached. False (and nothing

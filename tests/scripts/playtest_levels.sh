@@ -10,9 +10,10 @@
 #   # expect-not: REGEX     no trace line may match
 #   # expect-table: REGEX   a line of HighScore.hs must match afterwards
 #
-# Each script is played twice in fresh copies of the run directory, the
-# second time drawing every third frame as a slow window does: the two
-# traces must be byte-identical. Scripts run side by side.
+# Each script is played three times in fresh copies of the run directory:
+# drawing every frame, drawing every third frame as a slow window does, and
+# headless (no GL context, nothing drawn, no sound). The three traces and
+# the tables left behind must be byte-identical. Scripts run side by side.
 set -uo pipefail
 : "${GAME_RUN_DIR:?}" "${GAME_SOURCE_DIR:?}"
 source "$GAME_SOURCE_DIR/scripts/xvfb.sh"
@@ -48,7 +49,10 @@ check() {
   {
     play "$script" "$out.first"
     play "$script" "$out.second" --draw-every 3
+    play "$script" "$out.third" --headless
     cmp -s "$out.first.trace" "$out.second.trace" || echo "$name: drawing every third frame gave another trace"
+    cmp -s "$out.first.trace" "$out.third.trace" || echo "$name: the headless run gave another trace"
+    cmp -s "$out.first/HighScore.hs" "$out.third/HighScore.hs" || echo "$name: the headless run left another table"
     while IFS= read -r pattern; do
       grep -Eqx -- "$pattern" "$out.first.trace" || echo "$name: no trace line matches: $pattern"
     done < <(header expect "$script")
@@ -63,7 +67,7 @@ check() {
     echo "--- trace of $name:" >>"$out.failed"
     cat "$out.first.trace" >>"$out.failed"
   fi
-  rm -rf "$out.first" "$out.second"
+  rm -rf "$out.first" "$out.second" "$out.third"
 }
 export -f header play check
 

@@ -72,7 +72,9 @@ protected:
         return std::make_unique<Surface>(SbVec3f(0, y, 0), SbVec3f(100, y, 0), SbVec3f(0, y, 100));
     }
 
-    // One simulation step as the level runs it for a lone hero.
+    // One simulation step as the level runs it for a lone hero: his move,
+    // his collisions with the faces, the end of his step. Returns whether a
+    // face was touched.
     static bool step(Player &hero, const std::vector<Surface *> &faces)
     {
         hero.move();
@@ -82,6 +84,7 @@ protected:
                 face->resolveCollision(&hero);
                 touched = true;
             }
+        hero.finishStep();
         return touched;
     }
 

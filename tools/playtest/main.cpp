@@ -21,7 +21,8 @@
 // draw into (64x48 by default) and --screenshot saves its last frame.
 // --draw-every N draws only every N-th frame, as the window does when its
 // repaints are slow: the other frames' steps skip their drawing, and the
-// trace must not change.
+// trace must not change. --headless plays the simulation alone, with no GL
+// context, nothing drawn and no sound: the trace must not change either.
 //
 // The registry, the world list and the proxy are set up as start-up does;
 // the worlds draw into a small offscreen framebuffer. The play time
@@ -72,6 +73,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -79,7 +81,7 @@ namespace {
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
 const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
-                           "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] [--all-worlds] "
+                           "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] [--headless] [--all-worlds] "
                            "SCRIPT | --random SEED\n";
 // The lives a random run keeps topping up to.
 constexpr int kRandomRunLives = 3;
@@ -103,6 +105,7 @@ struct Options {
     bool random = false;
     std::uint64_t seed = 0;
     bool allWorlds = false;
+    bool headless = false;
 };
 
 bool parseOptions(int argc, char **argv, Options &options)
@@ -136,13 +139,15 @@ bool parseOptions(int argc, char **argv, Options &options)
                 return false;
         } else if (!std::strcmp(argv[i], "--all-worlds"))
             options.allWorlds = true;
+        else if (!std::strcmp(argv[i], "--headless"))
+            options.headless = true;
         else if (argv[i][0] != '-' && options.script.empty())
             options.script = argv[i];
         else
             return false;
     }
     return options.script.empty() == options.random && options.frames >= 0 && options.drawEvery >= 1 &&
-           options.drawEvery <= INT_MAX;
+           options.drawEvery <= INT_MAX && !(options.headless && !options.screenshot.empty());
 }
 
 // A whole decimal number from 0 to `most`, nothing around it.
@@ -295,7 +300,7 @@ int run(int argc, char **argv)
     }
     sendWarningsToStandardError();
 
-    GameObjects game = createGameObjects();
+    GameObjects game = createGameObjects(options.headless ? Presentation::Headless : Presentation::Drawn);
     if (options.world < 0 || size_t(options.world) >= game.worlds.size()) {
         std::fprintf(stderr, "playtest: no world %d\n", options.world);
         return 2;
@@ -303,13 +308,18 @@ int run(int argc, char **argv)
     startAtWorld(game, options.world);
     GameRegistry::setNickname(QtNameEntry::nicknameRule(QString::fromLocal8Bit(options.nickname.c_str())));
 
-    requestCompatibilityContext();
-    QApplication application(argc, argv);
-    initBitmapFont();
+    std::unique_ptr<QCoreApplication> application;
     OffscreenTarget target;
-    if (!target.create(options.width, options.height)) {
-        std::fprintf(stderr, "playtest: no OpenGL context\n");
-        return 1;
+    if (options.headless) {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        requestCompatibilityContext();
+        application = std::make_unique<QApplication>(argc, argv);
+        initBitmapFont();
+        if (!target.create(options.width, options.height)) {
+            std::fprintf(stderr, "playtest: no OpenGL context\n");
+            return 1;
+        }
     }
 
     GameRegistry::setPlayTime(startTime);
