@@ -67,7 +67,14 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
     const QCommandLineOption checkLevel = option("check-level", "Check the level file FILE: print its errors "
                                                                 "and exit with 2, or exit with 0 when it is good.",
                                                  "FILE");
-    for (const auto &o : {help, version, nickname, fullScreen, size, data, record, replay, trace, outlines, checkLevel})
+    const QCommandLineOption practice = option("practice", "Practise level N (1 to 8) alone: lives are not counted, "
+                                                           "the exit starts the level again, and the high-score "
+                                                           "table is never written.", "N");
+    const QCommandLineOption levelFile = option("level-file", "Play the level in FILE alone, as practice; F5 reads "
+                                                              "the file again.", "FILE");
+    const QCommandLineOption noGhost = option("no-ghost", "Start without the ghost of your best (G shows it).");
+    for (const auto &o : {help, version, nickname, fullScreen, size, data, record, replay, trace, outlines, checkLevel,
+                          practice, levelFile, noGhost})
         parser.addOption(o);
 
     QStringList list{QString::fromLatin1(kProgram)};
@@ -103,7 +110,18 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
         return refusal(QStringLiteral("bad outline style '%1': expected smooth or fast").arg(outlineStyle));
     if (parser.isSet(record) && parser.isSet(replay))
         return refusal(QStringLiteral("--record and --replay cannot be used together"));
-    for (const auto &fileOption : {data, record, replay, trace, checkLevel})
+    if (parser.isSet(practice) + parser.isSet(levelFile) + parser.isSet(replay) > 1)
+        return refusal(QStringLiteral("--practice, --level-file and --replay cannot be used together"));
+    // A recording replays a run from the first level; practice is no such run.
+    if (parser.isSet(record) && (parser.isSet(practice) || parser.isSet(levelFile)))
+        return refusal(QStringLiteral("--record cannot be used with --practice or --level-file"));
+    if (parser.isSet(practice)) {
+        bool number = false;
+        line.practiceLevel = parser.value(practice).toInt(&number);
+        if (!number || line.practiceLevel < 1 || line.practiceLevel > 8)
+            return refusal(QStringLiteral("bad level '%1' to practise: expected 1 to 8").arg(parser.value(practice)));
+    }
+    for (const auto &fileOption : {data, record, replay, trace, checkLevel, levelFile})
         if (parser.isSet(fileOption) && parser.value(fileOption).isEmpty())
             return refusal(QStringLiteral("--%1 needs a non-empty value").arg(fileOption.names().first()));
     if (parser.isSet(checkLevel)) {
@@ -120,5 +138,7 @@ CommandLine parseCommandLine(const std::vector<std::string> &arguments)
     line.traceFile = local(parser.value(trace));
     line.hasOutlines = parser.isSet(outlines);
     line.fastOutlines = outlineStyle == QLatin1String("fast");
+    line.levelFile = local(parser.value(levelFile));
+    line.noGhost = parser.isSet(noGhost);
     return line;
 }

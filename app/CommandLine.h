@@ -6,6 +6,7 @@
 //
 //   torchhero [--nickname NAME] [--fullscreen] [--size WxH] [--data DIR]
 //             [--record FILE | --replay FILE] [--trace FILE] [--outlines smooth|fast]
+//             [--practice N | --level-file FILE] [--no-ghost]
 //   torchhero --check-level FILE
 //   torchhero --help | --version
 struct CommandLine {
@@ -27,6 +28,9 @@ struct CommandLine {
     bool hasOutlines = false; // --outlines given
     bool fastOutlines = false; // --outlines fast
     std::string levelToCheck;  // CheckLevel
+    int practiceLevel = 0;     // --practice N: LevelN alone, 1 to 8; 0: none
+    std::string levelFile;     // --level-file: a level file alone, as practice
+    bool noGhost = false;      // --no-ghost
 };
 
 // Largest window or picture side --size accepts, in pixels.

@@ -51,11 +51,14 @@ private:
 void attachControls(QtFenster *window, const GameWindowSetup &setup)
 {
     window->setControls(setup.settings);
+    window->setSettings(setup.settings);
+    window->setLevelReload(setup.levelReload);
     if (setup.settings && setup.keepWindowState)
         window->installEventFilter(new WindowStateKeeper(window, setup.settings));
     if (setup.gamepad) {
         QObject::connect(setup.gamepad, &Gamepad::keyChanged, window, &QtFenster::padKey);
         QObject::connect(setup.gamepad, &Gamepad::moved, window, &QtFenster::padMove);
+        QObject::connect(setup.gamepad, &Gamepad::pauseRequested, window, &QtFenster::togglePause);
     }
 }
 
@@ -101,7 +104,7 @@ void QtFenster::deliverMove(int x, int y, int centreX, int centreY)
 
 void QtFenster::padKey(int key, bool pressed)
 {
-    if (replaying())
+    if (replaying() || isPaused())
         return;
     if (pressed)
         pressKey(key, 0);
@@ -111,7 +114,7 @@ void QtFenster::padKey(int key, bool pressed)
 
 void QtFenster::padMove(int dx, int dy)
 {
-    if (replaying())
+    if (replaying() || isPaused())
         return;
     const int centreX = pos().x() + width() / 2;
     const int centreY = pos().y() + height() / 2;

@@ -20,7 +20,12 @@ constexpr ActionInfo kActions[KeyBindings::ActionCount] = {
 
 bool isArrow(int key) { return key >= Qt::Key_Left && key <= Qt::Key_Down; }
 
-bool isWindowKey(int key) { return key == Qt::Key_Escape || (key >= Qt::Key_F1 && key <= Qt::Key_F4); }
+// Escape quits; F1 to F4 size the window; F5 reads a level file again; F10
+// opens the settings from the paused game.
+bool isWindowKey(int key)
+{
+    return key == Qt::Key_Escape || (key >= Qt::Key_F1 && key <= Qt::Key_F5) || key == Qt::Key_F10;
+}
 } // namespace
 
 KeyBindings::KeyBindings()

@@ -44,6 +44,11 @@ void QtFenster::timeUpdate()
     // The play time follows the wall clock in whole seconds, independent of
     // how many frames were actually painted.
     const long long now = static_cast<long long>(std::time(nullptr));
+    // Paused, the clock stands and the picture stays as it is.
+    if (isPaused()) {
+        lastTick = now;
+        return;
+    }
     playTime = PlayClock::advance(playTime, now - lastTick);
     lastTick = static_cast<long long>(std::time(nullptr));
     GameRegistry::setPlayTime(playTime);
@@ -59,6 +64,11 @@ void QtFenster::initializeGL()
 
 void QtFenster::paintGL()
 {
+    if (isPaused()) {
+        if (pausedPictureDue || pictureLost)
+            drawPausedPicture();
+        return;
+    }
     if (!repaintClock.isValid())
         repaintClock.start();
     const std::int64_t nowUs = repaintClock.nsecsElapsed() / 1000;
@@ -92,7 +102,13 @@ void QtFenster::resizeGL(int width, int height)
 
 void QtFenster::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Escape && replaying())
+    if (windowAction(event->key()))
+        return;
+    // A replay plays in the player's place and a paused game takes no
+    // input: only Escape and the window's sizes act then.
+    const bool windowKey = event->key() == Qt::Key_Escape ||
+                           (event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F4);
+    if (!windowKey && (replaying() || isPaused()))
         return;
     const int key = pressedWorldKey(event->key());
     switch (key) {
@@ -111,6 +127,7 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
         showNormal();
         break;
     case Qt::Key_F4:
+        setPaused(true);
         showMinimized();
         break;
     default:
@@ -120,20 +137,33 @@ void QtFenster::keyPressEvent(QKeyEvent *event)
 
 void QtFenster::keyReleaseEvent(QKeyEvent *event)
 {
+    // Paused, nothing is held: the pause let go of it all.
+    if (isPaused())
+        return;
     if (const int key = releasedWorldKey(event->key()); key && !replaying())
         releaseKey(key, static_cast<int>(event->modifiers()));
 }
 
 void QtFenster::mousePressEvent(QMouseEvent *event)
 {
+    if (isPaused()) {
+        swallowedButton = static_cast<int>(event->button());
+        setPaused(false);
+        return;
+    }
     if (!replaying())
         changeButton(static_cast<int>(event->button()), true);
 }
 
 void QtFenster::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!replaying())
-        changeButton(static_cast<int>(event->button()), false);
+    const int button = static_cast<int>(event->button());
+    if (button == swallowedButton) {
+        swallowedButton = 0;
+        return;
+    }
+    if (!replaying() && !isPaused())
+        changeButton(button, false);
 }
 
 void QtFenster::focusOutEvent(QFocusEvent *event)
@@ -141,10 +171,9 @@ void QtFenster::focusOutEvent(QFocusEvent *event)
     // The releases of whatever is held now go to the window that took the
     // focus: the world gets them here, or the hero would walk on alone. A
     // recording writes them down too, so that its replay lets go as well.
-    for (int key : std::set<int>(heldKeys))
-        releaseKey(key, 0);
-    for (int button : std::set<int>(heldButtons))
-        changeButton(button, false);
+    // Whoever looks away finds the game waiting.
+    setPaused(true);
+    releaseEverything();
     QOpenGLWidget::focusOutEvent(event);
 }
 
@@ -177,7 +206,8 @@ void QtFenster::changeButton(int button, bool pressed)
 
 void QtFenster::mouseMoveEvent(QMouseEvent *event)
 {
-    if (replaying())
+    // Paused, the cursor is the player's.
+    if (replaying() || isPaused())
         return;
     // Every move is reported relative to a fixed centre point, and the
     // cursor is put back there, so the world sees each move as "left of" or
@@ -194,7 +224,7 @@ void QtFenster::mouseMoveEvent(QMouseEvent *event)
 // a touchpad swiped sideways), so that any scroll zooms.
 void QtFenster::wheelEvent(QWheelEvent *event)
 {
-    if (replaying())
+    if (replaying() || isPaused())
         return;
     const QPoint angle = event->angleDelta();
     const int delta = std::abs(angle.x()) > std::abs(angle.y()) ? angle.x() : angle.y();

@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 class Gamepad;
 class InputRecorder;
@@ -50,8 +52,23 @@ public:
     void padKey(int key, bool pressed);
     void padMove(int dx, int dy);
 
+    // The pause (held by the session; without one there is none). Pausing
+    // lets go of every key and button held, as losing the focus does, and
+    // stops the steps and the play clock; the picture stays, dimmed, with
+    // "PAUSED". P (or its binding), the gamepad's Start and a click resume;
+    // the click reaches no world.
+    void setPaused(bool paused);
+    bool isPaused() const;
+    // Where the settings window opened from the paused game (F10) makes its
+    // changes; null: F10 does nothing.
+    void setSettings(SettingsStore *store) { settingsStore = store; }
+    // F5 reads the level file again (LevelFilePlay::reload, with the GL
+    // context current): the file's errors, empty when the new level plays.
+    void setLevelReload(std::function<std::vector<std::string>()> reload) { levelReload = std::move(reload); }
+
 public slots:
     void timeUpdate();
+    void togglePause() { setPaused(!isPaused()); }
 
 protected:
     void initializeGL() override;
@@ -63,7 +80,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    // Releases every key and button still held (see heldKeys).
+    // Releases every key and button still held (see heldKeys), and pauses.
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
@@ -88,6 +105,12 @@ private:
     // yet released, so that losing the focus can release them.
     std::set<int> heldKeys;
     std::set<int> heldButtons;
+    SettingsStore *settingsStore = nullptr;
+    std::function<std::vector<std::string>()> levelReload;
+    // The paused picture is to be drawn (once: the framebuffer keeps it).
+    bool pausedPictureDue = false;
+    // The button whose click resumed: its release reaches no world either.
+    int swallowedButton = 0;
 
     // A replay plays in place of the player.
     bool replaying() const;
@@ -109,6 +132,13 @@ private:
     void moveMouse(int x, int y, int centreX, int centreY);
     // One move as it reaches the world: written down, then forwarded.
     void deliverMove(int x, int y, int centreX, int centreY);
+    // The keys the window answers itself: the pause, the ghost, F5 and
+    // F10; true when the key was one of them.
+    bool windowAction(int key);
+    void releaseEverything();
+    void drawPausedPicture();
+    void openSettings();
+    void reloadLevel();
 };
 
 // How the game window opens: Qt's default size when width or height is 0.
@@ -124,6 +154,8 @@ struct GameWindowSetup {
     // Whether the window's size and full-screen state, as the player leaves
     // them, are kept in the settings (not when the command line set them).
     bool keepWindowState = false;
+    // Playing a level file: F5 reads it again (QtFenster::setLevelReload).
+    std::function<std::vector<std::string>()> levelReload = nullptr;
 };
 
 // Creates the game window on the proxy and shows it as the setup asks.

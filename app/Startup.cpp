@@ -16,6 +16,7 @@
 #include "core/Paths.h"
 #include "render/BitmapText.h"
 #include "render/ComicStyle.h"
+#include "run/LevelFilePlay.h"
 #include "run/RunSession.h"
 #include "sim/GameRegistry.h"
 #include "sim/WorldProxy.h"
@@ -98,6 +99,18 @@ std::string prepareSession(const CommandLine &options, RunSession &session)
     return {};
 }
 
+// Practice and level files keep no run; a replay writes no records (it is
+// no new play), but shows the splits and the ghosts.
+TimeTrialSetup timeTrialSetup(const CommandLine &options, const RunSession &session)
+{
+    TimeTrialSetup setup;
+    setup.keepRecords = !session.isReplaying();
+    setup.practice = options.practiceLevel != 0 || !options.levelFile.empty();
+    setup.levelsKept = options.levelFile.empty();
+    setup.showGhost = !options.noGhost;
+    return setup;
+}
+
 // A replay starts where its script did ("# world: N", 0 when absent).
 bool startWhereTheReplayDid(const RunSession &session, GameObjects &game)
 {
@@ -139,7 +152,18 @@ int runGame(int argc, char **argv)
     GameObjects game = createGameObjects();
     if (session.isReplaying() && !startWhereTheReplayDid(session, game))
         return refuse(options.replayFile + ": no world " + session.replayedScript().header("world"));
+    if (options.practiceLevel)
+        startAtWorld(game, levelIndex(game, "Level0" + std::to_string(options.practiceLevel)));
+    LevelFilePlay levelFile(options.levelFile);
+    if (!options.levelFile.empty())
+        if (const std::vector<std::string> errors = levelFile.install(game); !errors.empty()) {
+            for (const std::string &error : errors)
+                std::fprintf(stderr, "%s\n", error.c_str());
+            return kRefusedExitCode;
+        }
     session.attach(game.proxy, game.worlds);
+    session.startTimeTrial(timeTrialSetup(options, session));
+    showPictureExtras(game, session.timeTrial());
     requestCompatibilityContext();
     // Qt sees no argument of the player's: they are all the game's.
     int qtArgc = 1;
@@ -147,7 +171,9 @@ int runGame(int argc, char **argv)
     initBitmapFont();
 
     Gamepad gamepad;
-    const GameWindowSetup setup = gameWindowSetup(options, settings, &gamepad, &session);
+    GameWindowSetup setup = gameWindowSetup(options, settings, &gamepad, &session);
+    if (!options.levelFile.empty())
+        setup.levelReload = [&levelFile, &game] { return levelFile.reload(game); };
     std::string nickname = options.nickname;
     if (session.isReplaying() && !options.hasNickname)
         nickname = QtNameEntry::nicknameRule(

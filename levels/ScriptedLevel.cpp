@@ -18,6 +18,15 @@ const LevelDescription &ScriptedLevel::description()
     return level;
 }
 
+std::string ScriptedLevel::name() const
+{
+    const size_t slash = levelFile.find_last_of("/\\");
+    std::string base = slash == std::string::npos ? levelFile : levelFile.substr(slash + 1);
+    if (const size_t dot = base.rfind('.'); dot != std::string::npos && dot > 0)
+        base.erase(dot);
+    return base;
+}
+
 void ScriptedLevel::configure()
 {
     // What the file leaves unset stays standard.

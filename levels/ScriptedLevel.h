@@ -11,6 +11,12 @@
 class ScriptedLevel : public Level {
 public:
     explicit ScriptedLevel(std::string levelFile) : levelFile(std::move(levelFile)) {}
+    // A level from a description already read from its file (and found
+    // good): the file is not read again.
+    ScriptedLevel(std::string levelFile, LevelDescription description)
+        : levelFile(std::move(levelFile)), read(true), level(std::move(description))
+    {
+    }
 
     void configure() override;
     void loadTextures() override;
@@ -22,6 +28,10 @@ public:
     // that cannot be read or is refused leaves it empty (the errors went to
     // standard error), and the level then has nothing in it.
     const LevelDescription &description();
+    // The level's name: its file's name without folder and extension
+    // ("Level01"), under which splits and ghosts are kept.
+    std::string name() const;
+    const std::string &file() const { return levelFile; }
 
 private:
     std::string levelFile;

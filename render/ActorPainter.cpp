@@ -28,7 +28,7 @@ void ActorPainter::draw(const Entity &actor, DrawPass drawPass)
 void ActorPainter::visit(const Player &hero)
 {
     const FigurePose pose = hero.pose();
-    HeroDrawing drawing(pose, looksOf(hero), hero.happyHeadTexture(), pass, shapes, gravityUp());
+    HeroDrawing drawing(pose, looksOf(hero), hero.happyHeadTexture(), pass, figureShapes, gravityUp());
     if (pose.dead) {
         if (hero.isVisible())
             drawing.drawDead();
@@ -47,7 +47,7 @@ void ActorPainter::visit(const Didud &didud)
     if (didud.isGone())
         return;
     const FigurePose pose = didud.pose();
-    FigureDrawing drawing(pose, looksOf(didud), pass, shapes, gravityUp());
+    FigureDrawing drawing(pose, looksOf(didud), pass, figureShapes, gravityUp());
     if (pose.dead)
         drawing.drawDead();
     else
@@ -67,7 +67,7 @@ void ActorPainter::visit(const Boulder &boulder)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     }
     glFrontFace(GL_CCW);
-    shapes.ball(boulder.getRadius());
+    figureShapes.ball(boulder.getRadius());
     glBindTexture(GL_TEXTURE_2D, getTexture(boulder.getClearTexture()));
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();
@@ -78,7 +78,7 @@ void ActorPainter::drawVictory(const Player &hero, DrawPass drawPass)
     if (!hero.isVisible())
         return;
     const FigurePose pose = hero.pose();
-    HeroDrawing(pose, looksOf(hero), hero.happyHeadTexture(), drawPass, shapes, gravityUp())
+    HeroDrawing(pose, looksOf(hero), hero.happyHeadTexture(), drawPass, figureShapes, gravityUp())
         .drawVictory(hero.getHopHeight(), hero.getHopAngle());
 }
 
@@ -87,5 +87,5 @@ void ActorPainter::drawDefeat(const Player &hero, DrawPass drawPass)
     if (!hero.isVisible())
         return;
     const FigurePose pose = hero.pose();
-    HeroDrawing(pose, looksOf(hero), hero.happyHeadTexture(), drawPass, shapes, gravityUp()).drawDefeat();
+    HeroDrawing(pose, looksOf(hero), hero.happyHeadTexture(), drawPass, figureShapes, gravityUp()).drawDefeat();
 }

@@ -16,12 +16,14 @@ public:
     // The closing screens' poses of the hero (nothing in first person).
     void drawVictory(const Player &hero, DrawPass pass);
     void drawDefeat(const Player &hero, DrawPass pass);
+    // The shapes every figure is drawn with, for a figure of no actor's.
+    FigureShapes &shapes() { return figureShapes; }
 
 private:
     void visit(const Player &hero) override;
     void visit(const Didud &didud) override;
     void visit(const Boulder &boulder) override;
 
-    FigureShapes shapes;
+    FigureShapes figureShapes;
     DrawPass pass = DrawPass::Shaded;
 };

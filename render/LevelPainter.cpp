@@ -3,14 +3,17 @@
 #include "render/CameraView.h"
 #include "render/ComicStyle.h"
 #include "render/GL.h"
+#include "render/GhostDrawing.h"
 #include "render/HeadsUpDisplay.h"
 #include "render/Outline.h"
+#include "render/PictureExtras.h"
 #include "render/Textures.h"
 #include "sim/Boundary.h"
 #include "sim/Camera.h"
 #include "sim/Entity.h"
 #include "sim/GameRegistry.h"
 #include "sim/Level.h"
+#include "sim/Player.h"
 #include "sim/MovingBoundary.h"
 
 #include <Inventor/SbMatrix.h>
@@ -50,9 +53,28 @@ void LevelPainter::drawFrame()
     drawShadedPass();
     phaseEnded(FramePhaseListener::Shaded);
     drawOutlinePass();
+    drawGhost();
     phaseEnded(FramePhaseListener::Outline);
     drawOverlay();
+    drawNotice();
     phaseEnded(FramePhaseListener::Overlay);
+}
+
+void LevelPainter::drawGhost()
+{
+    const FigurePose *pose = extras ? extras->ghostPose() : nullptr;
+    const Player *hero = level.getPlayer();
+    if (!pose || !hero)
+        return;
+    const Walker::Textures t = hero->textures();
+    ::drawGhost(*pose, {t.clear, t.head, t.body, t.feet, t.deadHead, t.twinkleHead}, hero->happyHeadTexture(),
+                actors.shapes(), GameRegistry::getGravity()[1] > 0.0f);
+}
+
+void LevelPainter::drawNotice()
+{
+    if (extras)
+        ::drawNotice(extras->noticeLines());
 }
 
 void LevelPainter::beginShadedPass()

@@ -7,6 +7,7 @@
 #include <vector>
 
 class Level;
+class PictureExtras;
 
 // Told when each phase of a frame's drawing is over, in this order: the
 // set-up (shader bound, the camera's clear and view), the shaded pass, the
@@ -20,7 +21,7 @@ public:
 
 // How a level looks: the comic shaded pass (actors, the static scene from
 // its display lists, the moving faces), the black outline pass, and the
-// heads-up display. The closing screens pose their hero and write their
+// heads-up display; then what the run adds (PictureExtras). The closing screens pose their hero and write their
 // own texts (drawActors, drawOverlay).
 class LevelPainter : public WorldPainter {
 public:
@@ -52,6 +53,8 @@ public:
     unsigned int getStaticList() const { return staticList; }
     // Null: nobody listens.
     void setPhaseListener(FramePhaseListener *listener) { phaseListener = listener; }
+    // What the run adds to the picture (not owned); null: nothing.
+    void setExtras(const PictureExtras *runExtras) { extras = runExtras; }
 
 protected:
     Level &level;
@@ -59,6 +62,10 @@ protected:
 
 private:
     void drawScenery();
+    // The run's ghost, after the opaque scene, and its notice over the
+    // overlay.
+    void drawGhost();
+    void drawNotice();
     void orderStaticFaces();
     void phaseEnded(FramePhaseListener::Phase phase);
 
@@ -71,4 +78,5 @@ private:
     std::vector<float> staticDistance;
     std::vector<unsigned int> staticDrawOrder;
     FramePhaseListener *phaseListener = nullptr;
+    const PictureExtras *extras = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "levels/Level06.h"
 #include "levels/Level07.h"
 #include "levels/Level08.h"
+#include "levels/ScriptedLevel.h"
 #include "render/LevelPainter.h"
 #include "screens/EndLevel.h"
 #include "screens/EndLevelPainter.h"
@@ -26,7 +27,7 @@ std::vector<World *> createWorlds()
 namespace {
 // The closing screens pose their hero and write their own texts; every
 // other world is drawn as a level.
-std::unique_ptr<WorldPainter> painterFor(World &world)
+std::unique_ptr<WorldPainter> makePainter(World &world)
 {
     if (auto *screen = dynamic_cast<EndLevel *>(&world))
         return std::make_unique<EndLevelPainter>(*screen);
@@ -36,21 +37,37 @@ std::unique_ptr<WorldPainter> painterFor(World &world)
         return std::make_unique<LevelPainter>(*level);
     return nullptr;
 }
+
+void attachPainter(GameObjects &game, size_t index)
+{
+    World &world = *game.worlds[index];
+    std::unique_ptr<WorldPainter> painter = game.drawn ? makePainter(world) : nullptr;
+    if (auto *levelPainter = dynamic_cast<LevelPainter *>(painter.get()))
+        levelPainter->setExtras(game.extras);
+    world.setPainter(painter.get());
+    if (game.painters[index])
+        game.retiredPainters.push_back(std::move(game.painters[index]));
+    game.painters[index] = std::move(painter);
+}
 } // namespace
 
 GameObjects createGameObjects(Presentation presentation)
 {
     const bool drawn = presentation == Presentation::Drawn;
     GameObjects game;
+    game.drawn = drawn;
     game.worlds = createWorlds();
-    for (World *world : game.worlds) {
-        game.painters.push_back(drawn ? painterFor(*world) : nullptr);
-        world->setPainter(game.painters.back().get());
-    }
+    game.painters.resize(game.worlds.size());
+    for (size_t i = 0; i < game.worlds.size(); ++i)
+        attachPainter(game, i);
     game.comicStyle = std::make_unique<ComicStyle>();
     game.registry = std::make_unique<GameRegistry>();
     if (drawn)
         GameRegistry::setSoundMaker(makeFigureSounds);
+    else
+        for (World *world : game.worlds)
+            if (auto *screen = dynamic_cast<EndLevel *>(world))
+                screen->playSilently();
     GameRegistry::setWorlds(game.worlds);
     game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
     GameRegistry::setWorldProxy(game.proxy);
@@ -71,4 +88,27 @@ bool startAtWorld(GameObjects &game, int world)
         first = GameRegistry::takeNextWorld();
     game.proxy->startWith(first);
     return true;
+}
+
+int levelIndex(const GameObjects &game, const std::string &name)
+{
+    for (size_t i = 0; i < game.worlds.size(); ++i)
+        if (const auto *level = dynamic_cast<const ScriptedLevel *>(game.worlds[i]); level && level->name() == name)
+            return int(i);
+    return -1;
+}
+
+void showPictureExtras(GameObjects &game, const PictureExtras *extras)
+{
+    game.extras = extras;
+    for (const std::unique_ptr<WorldPainter> &painter : game.painters)
+        if (auto *levelPainter = dynamic_cast<LevelPainter *>(painter.get()))
+            levelPainter->setExtras(extras);
+}
+
+void replaceWorld(GameObjects &game, size_t index, World *world)
+{
+    game.worlds[index] = world;
+    attachPainter(game, index);
+    GameRegistry::setWorlds(game.worlds);
 }

@@ -4,8 +4,10 @@
 #include "sim/WorldPainter.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
+class PictureExtras;
 class World;
 class WorldProxy;
 
@@ -25,6 +27,13 @@ struct GameObjects {
     std::unique_ptr<ComicStyle> comicStyle;
     std::unique_ptr<GameRegistry> registry;
     WorldProxy *proxy = nullptr;
+    // Whether the worlds have painters, and what every level painter adds
+    // to its picture (not owned; null: nothing).
+    bool drawn = true;
+    const PictureExtras *extras = nullptr;
+    // The painters of worlds that were replaced (replaceWorld), kept with
+    // their worlds.
+    std::vector<std::unique_ptr<WorldPainter>> retiredPainters;
 };
 
 // Drawn: the worlds are drawn by their painters and the figures' sounds
@@ -41,3 +50,15 @@ GameObjects createGameObjects(Presentation presentation = Presentation::Drawn);
 // first, as if the exits before it had been reached. False (and nothing
 // changed) for an index outside the list.
 bool startAtWorld(GameObjects &game, int world);
+
+// The index in the world list of the level with that name ("Level03"); -1
+// for none.
+int levelIndex(const GameObjects &game, const std::string &name);
+
+// Every level painter, now and later, draws what the run adds.
+void showPictureExtras(GameObjects &game, const PictureExtras *extras);
+
+// Puts `world` (made by the caller, never deleted) in the list's place
+// `index`, in the registry's list too, with a painter like the others'.
+// The proxy is left alone.
+void replaceWorld(GameObjects &game, size_t index, World *world);

@@ -1,5 +1,6 @@
 #include "run/GameTracer.h"
 
+#include "run/TimeTrial.h"
 #include "sim/Didud.h"
 #include "sim/GameRegistry.h"
 #include "sim/Level.h"
@@ -15,6 +16,10 @@ GameTracer::GameTracer(const std::vector<World *> &list, std::FILE *output) : wo
 
 void GameTracer::observe(long frame)
 {
+    if (trial)
+        if (const std::optional<LevelSplit> split = trial->takeSplit())
+            std::fprintf(out, "frame %ld: split %s %s\n", frame, split->level.c_str(),
+                         SplitTime::format(split->steps).c_str());
     World *world = GameRegistry::currentWorld();
     if (world != lastWorld) {
         const int index = indexOf(world);

@@ -4,6 +4,7 @@
 
 class Didud;
 class Player;
+class TimeTrial;
 class Trigger;
 class World;
 
@@ -17,6 +18,7 @@ class World;
 //   frame 212: death
 //   frame 260: restart
 //   frame 260: lives 2
+//   frame 1135: split Level01 0:22.70
 //   summary: world 0 lives 2 position 20.000 2.000 20.000 frames 300
 class GameTracer {
 public:
@@ -24,6 +26,9 @@ public:
 
     // After `frame` steps have run (0: before the first).
     void observe(long frame);
+    // The splits of the time trial (not owned) are written too, each
+    // before the other lines of the step that touched the exit.
+    void watchSplits(TimeTrial *timeTrial) { trial = timeTrial; }
     // The driver switched to the next world itself, not the game: the line
     // says so instead of naming an exit or a game over.
     void enteredInTurn(long frame);
@@ -40,6 +45,7 @@ private:
 
     const std::vector<World *> &worlds;
     std::FILE *out;
+    TimeTrial *trial = nullptr;
     World *lastWorld = nullptr;
     Player *player = nullptr;
     bool wasDead = false;

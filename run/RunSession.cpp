@@ -67,8 +67,17 @@ std::string RunSession::traceInto(const std::string &path)
 void RunSession::attach(WorldProxy *worldProxy, const std::vector<World *> &worlds)
 {
     proxy = worldProxy;
+    worldList = &worlds;
     if (traceFile)
         tracer = std::make_unique<GameTracer>(worlds, traceFile);
+}
+
+void RunSession::startTimeTrial(const TimeTrialSetup &setup)
+{
+    if (proxy && worldList)
+        trial = std::make_unique<TimeTrial>(*proxy, *worldList, setup);
+    if (tracer)
+        tracer->watchSplits(trial.get());
 }
 
 void RunSession::observeStart()
@@ -82,6 +91,8 @@ void RunSession::observeStart()
 
 int RunSession::stepsAllowed(int due) const
 {
+    if (pausedNow)
+        return 0;
     if (endFrame < 0)
         return due;
     return int(std::clamp<long>(endFrame - steps, 0, due));
@@ -92,11 +103,21 @@ void RunSession::beforeStep()
     observeStart();
     if (player && proxy)
         player->applyDue(steps, *proxy);
+    if (trial)
+        trial->beforeStep();
+}
+
+void RunSession::stepped()
+{
+    if (trial)
+        trial->stepped();
 }
 
 void RunSession::afterStep()
 {
     ++steps;
+    if (trial)
+        trial->afterStep();
     if (tracer)
         tracer->observe(steps);
 }

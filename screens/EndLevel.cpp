@@ -34,8 +34,10 @@ void EndLevel::configure()
 {
     // Like the hero's sounds, but a failure to make sources is not shown:
     // this screen goes on silent.
-    sound.setUp(kFanfare, kUnusedSound, false);
-    sound.play(0);
+    if (!silent) {
+        sound.setUp(kFanfare, kUnusedSound, false);
+        sound.play(0);
+    }
     enterPlayTime();
     useStandardSettings();
 }

@@ -17,9 +17,12 @@ public:
     void moveEntities() override;
     // The table as it is on disk now, read afresh for every frame.
     HighScoreTable::Lines shownTable() const;
+    // No fanfare, no audio device: for a game that runs without sound.
+    void playSilently() { silent = true; }
 
 private:
     void enterPlayTime();
 
     Sound sound; // source 0: the fanfare; source 1 stays silent
+    bool silent = false;
 };

@@ -47,6 +47,12 @@ void GameRegistry::nextWorld()
         instance->worldProxy->requestWorld(next);
 }
 
+void GameRegistry::takeBackWorld()
+{
+    if (instance && instance->currentIndex > 0)
+        --instance->currentIndex;
+}
+
 void GameRegistry::showLastWorld()
 {
     if (!instance || !instance->worldProxy || instance->worlds.empty())

@@ -38,6 +38,9 @@ public:
     // Switches to the last world of the list (game over), at the end of the
     // step; the index stays.
     static void showLastWorld();
+    // The world nextWorld took last is handed out again by the next one: a
+    // practice run stays in its level after touching the exit.
+    static void takeBackWorld();
     static World *currentWorld();
 
     static void setPlayer(Player *player);

@@ -24,6 +24,10 @@ public:
     // in the same step replaces an earlier one.
     void requestWorld(World *world) { requested = world; }
     bool hasRequest() const { return requested != nullptr; }
+    // The world the step under way asked for (null: none), and the request
+    // withdrawn: a practice run plays its level again instead.
+    World *requestedWorld() const { return requested; }
+    void cancelRequest() { requested = nullptr; }
     // Carries out the switch a step asked for, if any; true when it did.
     bool switchIfRequested();
     World *world() const { return current; }

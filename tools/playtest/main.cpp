@@ -1,8 +1,9 @@
 // Plays the real worlds from an input script, without the nickname window,
 // frame by frame, and prints a trace of what happened:
 //
-//   playtest [--world N] [--frames N] [--positions N] [--nickname NAME]
-//            [--play-time h:mm:ss] [--all-worlds] SCRIPT
+//   playtest [--world N | --practice N | --level-file FILE] [--frames N]
+//            [--positions N] [--nickname NAME] [--play-time h:mm:ss]
+//            [--all-worlds] SCRIPT
 //   playtest [--world N] [--frames N] [--all-worlds] --random SEED
 //
 // A script's own "# world:" and "# frames:" headers (a recording has both)
@@ -56,8 +57,10 @@
 #include "render/OffscreenTarget.h"
 #include "run/GameObjects.h"
 #include "run/GameTracer.h"
+#include "run/LevelFilePlay.h"
 #include "run/ScriptPlayer.h"
 #include "run/StepRunner.h"
+#include "run/TimeTrial.h"
 #include "sim/Didud.h"
 #include "sim/GameRegistry.h"
 #include "sim/Level.h"
@@ -80,7 +83,7 @@
 namespace {
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
-const char *const kUsage = "usage: playtest [--world N] [--frames N] [--positions N] [--nickname NAME] "
+const char *const kUsage = "usage: playtest [--world N | --practice N | --level-file FILE] [--frames N] [--positions N] [--nickname NAME] "
                            "[--play-time h:mm:ss] [--draw-every N] [--size WxH] [--screenshot FILE.png] [--headless] [--all-worlds] "
                            "SCRIPT | --random SEED\n";
 // The lives a random run keeps topping up to.
@@ -106,6 +109,8 @@ struct Options {
     std::uint64_t seed = 0;
     bool allWorlds = false;
     bool headless = false;
+    int practice = 0; // the level's number; 0: no practice
+    std::string levelFile;
 };
 
 bool parseOptions(int argc, char **argv, Options &options)
@@ -141,13 +146,21 @@ bool parseOptions(int argc, char **argv, Options &options)
             options.allWorlds = true;
         else if (!std::strcmp(argv[i], "--headless"))
             options.headless = true;
+        else if (!std::strcmp(argv[i], "--practice") && i + 1 < argc) {
+            options.practice = std::atoi(argv[++i]);
+            if (options.practice < 1 || options.practice > 8)
+                return false;
+        } else if (!std::strcmp(argv[i], "--level-file") && i + 1 < argc)
+            options.levelFile = argv[++i];
         else if (argv[i][0] != '-' && options.script.empty())
             options.script = argv[i];
         else
             return false;
     }
     return options.script.empty() == options.random && options.frames >= 0 && options.drawEvery >= 1 &&
-           options.drawEvery <= INT_MAX && !(options.headless && !options.screenshot.empty());
+           options.drawEvery <= INT_MAX && !(options.headless && !options.screenshot.empty()) &&
+           (options.practice == 0 || options.levelFile.empty()) &&
+           !((options.practice || !options.levelFile.empty()) && (options.worldGiven || options.allWorlds));
 }
 
 // A whole decimal number from 0 to `most`, nothing around it.
@@ -179,7 +192,7 @@ std::string takeHeaders(const InputScript &script, Options &options)
     return {};
 }
 
-void printPosition(long frame)
+void printPosition(long frame, const TimeTrial &trial)
 {
     const Player *player = GameRegistry::getPlayer();
     if (!player)
@@ -188,6 +201,9 @@ void printPosition(long frame)
     std::printf("frame %ld: at %.3f %.3f %.3f heading %.0f speed %.3f%s%s\n", frame, at[0], at[1], at[2],
                 player->getHeading(), player->getWalkSpeed(), player->isOnGround() ? " ground" : "",
                 player->isInAir() ? " air" : "");
+    if (const FigurePose *ghost = trial.ghostPose())
+        std::printf("frame %ld: ghost at %.3f %.3f %.3f heading %.0f\n", frame, ghost->position[0],
+                    ghost->position[1], ghost->position[2], ghost->heading);
     World *world = GameRegistry::currentWorld();
     size_t index = 0;
     for (Entity *actor : world ? world->getEntities() : std::vector<Entity *>())
@@ -205,8 +221,9 @@ void printPosition(long frame)
 // nothing but its script.
 class Driver : public StepObserver {
 public:
-    Driver(const Options &options, const InputScript &script, GameObjects &game, GameTracer &tracer, long &frame)
-        : options(options), game(game), tracer(tracer), frame(frame), player(script.events),
+    Driver(const Options &options, const InputScript &script, GameObjects &game, GameTracer &tracer,
+           TimeTrial &trial, long &frame)
+        : options(options), game(game), tracer(tracer), trial(trial), frame(frame), player(script.events),
           randomInput(options.seed), framesIn(game.worlds.size(), 0)
     {
     }
@@ -221,16 +238,20 @@ public:
         }
         if (const int index = tracer.currentWorldIndex(); index >= 0)
             ++framesIn[size_t(index)];
+        trial.beforeStep();
     }
+
+    void stepped() override { trial.stepped(); }
 
     void afterStep() override
     {
         ++frame;
         if (frame % FrameSchedule::kStepsPerSecond == 0) // as the window does, stopping at 23:59:59
             GameRegistry::setPlayTime(PlayClock::advance(GameRegistry::getPlayTime(), 1));
+        trial.afterStep();
         tracer.observe(frame);
         if (options.positions > 0 && frame % options.positions == 0)
-            printPosition(frame);
+            printPosition(frame, trial);
         if (const std::string bad = firstNonFiniteValue(); !bad.empty() && failure.empty())
             failure = "frame " + std::to_string(frame) + " in world " + std::to_string(tracer.currentWorldIndex()) +
                       ": " + bad + " is not finite (seed " + std::to_string(options.seed) + ")";
@@ -240,6 +261,7 @@ private:
     const Options &options;
     GameObjects &game;
     GameTracer &tracer;
+    TimeTrial &trial;
     long &frame;
     ScriptPlayer player;
     RandomInput randomInput;
@@ -253,9 +275,10 @@ public:
 // Plays the frames: in the start world, or with --all-worlds in every world
 // from there on, drawing every --draw-every-th. Returns the exit status: 0,
 // or 3 for a value that is not finite.
-int play(const Options &options, const InputScript &script, GameObjects &game, GameTracer &tracer, long &frame)
+int play(const Options &options, const InputScript &script, GameObjects &game, GameTracer &tracer,
+         TimeTrial &trial, long &frame)
 {
-    Driver driver(options, script, game, tracer, frame);
+    Driver driver(options, script, game, tracer, trial, frame);
     const int lastWorld = options.allWorlds ? int(game.worlds.size()) - 1 : options.world;
     for (int world = options.world; world <= lastWorld && driver.failure.empty(); ++world) {
         if (world != options.world) {
@@ -301,6 +324,16 @@ int run(int argc, char **argv)
     sendWarningsToStandardError();
 
     GameObjects game = createGameObjects(options.headless ? Presentation::Headless : Presentation::Drawn);
+    if (options.practice)
+        options.world = levelIndex(game, "Level0" + std::to_string(options.practice));
+    if (!options.levelFile.empty()) {
+        options.world = 0;
+        const std::vector<std::string> errors = LevelFilePlay(options.levelFile).install(game);
+        for (const std::string &error : errors)
+            std::fprintf(stderr, "%s\n", error.c_str());
+        if (!errors.empty())
+            return 2;
+    }
     if (options.world < 0 || size_t(options.world) >= game.worlds.size()) {
         std::fprintf(stderr, "playtest: no world %d\n", options.world);
         return 2;
@@ -325,10 +358,16 @@ int run(int argc, char **argv)
     GameRegistry::setPlayTime(startTime);
     game.proxy->initializeGL();
     game.proxy->resize(options.width, options.height);
+    TimeTrialSetup trialSetup;
+    trialSetup.practice = options.practice || !options.levelFile.empty();
+    trialSetup.levelsKept = options.levelFile.empty();
+    TimeTrial trial(*game.proxy, game.worlds, trialSetup);
+    showPictureExtras(game, &trial);
     GameTracer tracer(game.worlds, stdout);
+    tracer.watchSplits(&trial);
     tracer.observe(0);
     long frame = 0;
-    if (const int status = play(options, script, game, tracer, frame); status != 0)
+    if (const int status = play(options, script, game, tracer, trial, frame); status != 0)
         return status;
 
     if (!options.screenshot.empty() && !target.grab().save(QString::fromStdString(options.screenshot))) {
