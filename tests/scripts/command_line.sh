@@ -33,6 +33,10 @@ expect_refusal "stray argument" "unexpected argument 'Level01'" Level01
 expect_refusal "record and replay" "--record and --replay cannot be used together" --record a --replay b
 expect_refusal "data without game files" "no game files in $work/empty" --data "$work/empty"
 expect_refusal "bad replay line" "$work/bad.play: line 2: unknown key name 'Q'" --replay "$work/bad.play"
+expect_refusal "practice of no level" "bad level '9' to practise: expected 1 to 8" --practice 9
+expect_refusal "practice not a number" "bad level 'one' to practise" --practice one
+expect_refusal "practice and a level file" "--practice, --level-file and --replay cannot be used together" --practice 2 --level-file x.level
+expect_refusal "practice recorded" "--record cannot be used with --practice or --level-file" --practice 2 --record x.play
 expect_refusal "record where nothing can be written" "cannot write $work/no/run.play" --record "$work/no/run.play"
 
 # --check-level: nothing and exit 0 for a good file; for a bad one each
@@ -53,9 +57,13 @@ expect_refusal "check-level without file" "--check-level needs a non-empty value
 
 out=$("$GAME_BINARY" --version 2>&1); status=$?
 [ "$status" -eq 0 ] && [[ "$out" =~ ^torchhero\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version: $status $out"
+# A level file to play is checked before any window opens.
+out=$("$GAME_BINARY" --data "$GAME_RUN_DIR" --level-file "$work/bad.level" 2>&1); status=$?
+[ "$status" -eq 2 ] && [[ "$out" == "$work/bad.level:2:31: too few arguments"* ]] || fail "--level-file of a bad file: $status $out"
+
 out=$("$GAME_BINARY" --help 2>&1); status=$?
 [ "$status" -eq 0 ] || fail "--help: exit $status"
-for option in --nickname --fullscreen --size --data --record --replay --trace --outlines --check-level; do
+for option in --nickname --fullscreen --size --data --record --replay --trace --outlines --check-level --practice --level-file --no-ghost; do
   [[ "$out" == *"$option"* ]] || fail "--help does not mention $option"
 done
 echo "command line: $failures failed"

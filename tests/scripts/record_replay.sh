@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Records a run of the real game (nickname typed, then keys, mouse moves,
-# buttons and the wheel sent through X), replays it in the window without an
+# buttons and the wheel sent through X, paused on the way), replays it in the window without an
 # audio device and plays it through the playtest driver: the three traces
 # must be identical. A replay enters no high score; Escape ends with exit 0.
 set -uo pipefail
@@ -47,6 +47,10 @@ xdotool mousemove_relative -- 30 0; sleep 0.1
 xdotool mousemove_relative -- -5 8; sleep 0.2
 xdotool key space; sleep 0.3
 xdotool keyup w click 3 click 5 click 5
+# Paused twice (P, and P again; P, and a click that must not jump): no step
+# runs, and the recording holds nothing of it.
+xdotool key p; sleep 0.8; xdotool key p; sleep 0.2
+xdotool key p; sleep 0.5; xdotool click 1; sleep 0.2
 xdotool keydown shift keydown w; sleep 1.5; xdotool keyup w keyup shift; sleep 0.3
 xdotool key Escape
 wait "$GAME_PID"; status=$?
@@ -57,6 +61,7 @@ grep -qx '# nickname: Longern' "$work/run.play" || fail "the recording does not 
 grep -q '^# A run recorded by torchhero [0-9.]*\.' "$work/run.play" || fail "the recording does not name the version"
 frames=$(sed -n 's/^# frames: //p' "$work/run.play")
 [ "${frames:-0}" -gt 0 ] || fail "the recording holds no steps"
+grep -Eq '^[0-9]+ (key down P|button down left)' "$work/run.play" && fail "the pause or its click reached the recording"
 for event in 'key down W' 'key down Space' 'mouse (right|left|at)' 'button down right' 'wheel -1'; do
   grep -Eq "^[0-9]+ $event" "$work/run.play" || fail "the recording holds no '$event'"
 done
