@@ -4,6 +4,8 @@
 #include "render/GL.h"
 
 #include "app/QtFenster.h"
+#include "app/SettingsStore.h"
+#include "app/SettingsWindow.h"
 #include "run/RunSession.h"
 #include "sim/GameRegistry.h"
 #include "sim/WorldProxy.h"
@@ -12,6 +14,7 @@
 
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -114,4 +117,23 @@ TEST_F(PauseTest, MinimisingPausesAndEscapeStillQuits)
     window->showNormal();
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_TRUE(waitFor([&] { return !window->isVisible(); }));
+}
+
+TEST_F(PauseTest, F10OpensTheSettingsFromThePausedGameOnly)
+{
+    QTemporaryDir folder;
+    SettingsStore store(folder.filePath("torchhero.conf"));
+    window->setSettings(&store);
+    const auto settingsWindow = [] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<SettingsWindow *>(w) && w->isVisible())
+                return true;
+        return false;
+    };
+    QTest::keyClick(window, Qt::Key_F10);
+    EXPECT_FALSE(settingsWindow()) << "playing, F10 does nothing";
+    QTest::keyClick(window, Qt::Key_P);
+    QTest::keyClick(window, Qt::Key_F10);
+    EXPECT_TRUE(waitFor(settingsWindow));
+    EXPECT_TRUE(window->isPaused());
 }
