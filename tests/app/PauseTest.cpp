@@ -11,8 +11,8 @@
 #include "sim/WorldProxy.h"
 #include "support/Application.h"
 #include "support/RecordingWorld.h"
+#include "support/WaitFor.h"
 
-#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,15 +20,6 @@
 #include <memory>
 
 namespace {
-template <typename Condition> bool waitFor(Condition condition, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
-    return condition();
-}
-
 struct PauseTest : ::testing::Test {
     GameRegistry registry;
     RecordingWorld world;

@@ -10,6 +10,7 @@
 #include "sim/WorldProxy.h"
 #include "support/Application.h"
 #include "support/RecordingWorld.h"
+#include "support/WaitFor.h"
 
 #include <QCursor>
 #include <QFocusEvent>
@@ -33,16 +34,6 @@ QtFenster *findGameWindow()
         if (auto *game = qobject_cast<QtFenster *>(w))
             return game;
     return nullptr;
-}
-
-// Processes events until the condition holds or the time runs out.
-template <typename Condition> bool waitFor(Condition condition, int timeoutMs = 3000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
-    return condition();
 }
 
 struct WindowTest : ::testing::Test {
