@@ -77,7 +77,7 @@ void TimeTrial::stepped()
         attempt.append(hero->pose());
     World *next = proxy.requestedWorld();
     // Losing the last life asks for the last world, game over: no exit.
-    if (next && next != worlds.back())
+    if (next && !worlds.empty() && next != worlds.back())
         finishLevel(next);
 }
 
