@@ -1,6 +1,7 @@
-// The pause in a real game window driven by real Qt events: P, losing the
-// focus and F4 stop the steps and the play clock; P or a click resumes, and
-// the click reaches no world.
+// The window's own keys in a real game window driven by real Qt events: P,
+// losing the focus and F4 stop the steps and the play clock; P or a click
+// resumes, and the click reaches no world; G shows and hides the ghost;
+// F10 opens the settings from the paused game.
 #include "render/GL.h"
 
 #include "app/QtFenster.h"
@@ -127,4 +128,26 @@ TEST_F(PauseTest, F10OpensTheSettingsFromThePausedGameOnly)
     QTest::keyClick(window, Qt::Key_F10);
     EXPECT_TRUE(waitFor(settingsWindow));
     EXPECT_TRUE(window->isPaused());
+}
+
+TEST_F(PauseTest, GShowsAndHidesTheGhostAsItsBindingSays)
+{
+    TimeTrialSetup setup;
+    setup.keepRecords = false;
+    session.startTimeTrial(setup);
+    ASSERT_TRUE(session.timeTrial()->isGhostShown());
+    QTest::keyClick(window, Qt::Key_G);
+    EXPECT_FALSE(session.timeTrial()->isGhostShown());
+    EXPECT_EQ(world.count("keyPressed 71"), 0) << "G is the window's, not the world's";
+
+    QTemporaryDir folder;
+    SettingsStore store(folder.filePath("torchhero.conf"));
+    GameSettings rebound = store.values();
+    rebound.keys.bind(KeyBindings::Ghost, Qt::Key_H);
+    store.change(rebound);
+    window->setControls(&store);
+    QTest::keyClick(window, Qt::Key_G);
+    EXPECT_FALSE(session.timeTrial()->isGhostShown()) << "G is bound to nothing now";
+    QTest::keyClick(window, Qt::Key_H);
+    EXPECT_TRUE(session.timeTrial()->isGhostShown());
 }
