@@ -43,7 +43,7 @@ public:
     int worldKey(int key) const;
 
     // A key may be bound when it has a name that reads back as the same key,
-    // and is neither one of the window's own keys (Escape, F1 to F4) nor an
+    // and is neither one of the window's own keys (Escape, F1 to F5, F10) nor an
     // arrow. Why not, for the player; empty when it may.
     static QString whyNotBindable(int key);
     static bool isBindable(int key) { return whyNotBindable(key).isEmpty(); }

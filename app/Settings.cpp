@@ -101,7 +101,7 @@ private:
             if (key && KeyBindings::isBindable(key))
                 chosen[a] = key;
             else
-                bad(keysEntry(action), value, QStringLiteral("a key other than the arrows, Escape and F1 to F4"),
+                bad(keysEntry(action), value, QStringLiteral("a key other than the arrows, Escape, F1 to F5 and F10"),
                     KeyBindings::keyName(chosen[a]));
         }
         const std::set<int> distinct(chosen.begin(), chosen.end());
