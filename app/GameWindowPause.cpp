@@ -12,10 +12,14 @@
 #include "sim/WorldProxy.h"
 
 #include <QCursor>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 const char *const kPausedHint = "P or a click: play on    F10: settings    Esc: quit";
+// A bad level file's errors shown over the picture; the rest are counted
+// (standard error has them all).
+constexpr std::size_t kErrorsShown = 4;
 } // namespace
 
 bool QtFenster::isPaused() const { return session && session->isPaused(); }
@@ -101,8 +105,12 @@ void QtFenster::reloadLevel()
     doneCurrent();
     for (const std::string &error : errors)
         std::fprintf(stderr, "%s\n", error.c_str());
-    if (TimeTrial *trial = session ? session->timeTrial() : nullptr)
-        trial->showProblem(errors);
+    if (TimeTrial *trial = session ? session->timeTrial() : nullptr) {
+        std::vector<std::string> shown(errors.begin(), errors.begin() + std::ptrdiff_t(std::min(errors.size(), kErrorsShown)));
+        if (errors.size() > kErrorsShown)
+            shown.push_back("and " + std::to_string(errors.size() - kErrorsShown) + " more on standard error");
+        trial->showProblem(shown);
+    }
     pictureLost = true;
     pausedPictureDue = true;
     update();

@@ -5,6 +5,7 @@
 #include "render/Overlay.h"
 
 #include <GL/freeglut.h>
+#include <sstream>
 
 namespace {
 // Layout, pixels: the notice's first line this far below the top edge,
@@ -31,6 +32,29 @@ int textWidth(const std::string &text)
     return glutBitmapLength(GLUT_BITMAP_TIMES_ROMAN_24, reinterpret_cast<const unsigned char *>(text.c_str()));
 }
 
+// A one-piece line broken at blanks into lines no wider than `width`
+// pixels (a word wider than that stands alone); lines of several pieces
+// stay whole.
+std::vector<NoticeLine> wrapped(const NoticeLine &line, int width)
+{
+    if (line.size() != 1 || textWidth(line[0].text) <= width)
+        return {line};
+    std::vector<NoticeLine> lines;
+    std::string current;
+    std::istringstream words(line[0].text);
+    for (std::string word; words >> word;) {
+        const std::string longer = current.empty() ? word : current + ' ' + word;
+        if (!current.empty() && textWidth(longer) > width) {
+            lines.push_back({{current, line[0].tint}});
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    lines.push_back({{current, line[0].tint}});
+    return lines;
+}
+
 void drawCentred(const std::string &text, const OverlayViewport &view, int y)
 {
     glRasterPos2i((view.width - textWidth(text)) / 2, y);
@@ -44,20 +68,21 @@ void drawNotice(const std::vector<NoticeLine> &lines)
         return;
     const OverlayViewport view = beginOverlay();
     int y = view.height - kNoticeTop;
-    for (const NoticeLine &line : lines) {
-        // Each piece continues where the last one ended: the raster
-        // position advances with every character drawn.
-        glRasterPos2i(kNoticeLeft, y);
-        for (const NoticePiece &piece : line) {
-            setTint(piece.tint);
-            GLfloat at[4];
-            glGetFloatv(GL_CURRENT_RASTER_POSITION, at);
-            // A colour takes effect at the next raster position.
-            glWindowPos2f(at[0], at[1]);
-            drawBitmapString(piece.text);
+    for (const NoticeLine &whole : lines)
+        for (const NoticeLine &line : wrapped(whole, view.width - 2 * kNoticeLeft)) {
+            // Each piece continues where the last one ended: the raster
+            // position advances with every character drawn.
+            glRasterPos2i(kNoticeLeft, y);
+            for (const NoticePiece &piece : line) {
+                setTint(piece.tint);
+                GLfloat at[4];
+                glGetFloatv(GL_CURRENT_RASTER_POSITION, at);
+                // A colour takes effect at the next raster position.
+                glWindowPos2f(at[0], at[1]);
+                drawBitmapString(piece.text);
+            }
+            y -= kLineHeight;
         }
-        y -= kLineHeight;
-    }
     endOverlay();
 }
 
