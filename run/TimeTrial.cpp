@@ -43,7 +43,13 @@ Level *TimeTrial::levelOf(World *world) { return dynamic_cast<ScriptedLevel *>(w
 std::string TimeTrial::nameOf(Level *level)
 {
     const auto *scripted = dynamic_cast<ScriptedLevel *>(level);
-    return scripted ? scripted->name() : std::string();
+    std::string name = scripted ? scripted->name() : std::string();
+    // A level file's name goes into the trace and over the picture: no
+    // control character may break a line there.
+    for (char &c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = '?';
+    return name;
 }
 
 void TimeTrial::beforeStep()
