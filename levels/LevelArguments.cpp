@@ -8,27 +8,27 @@ namespace {
 constexpr const char *kAxes[3] = {"x", "y", "z"};
 } // namespace
 
-bool LevelArguments::read(const LineParts &parts, const OperationSpec &spec, LevelCall &call)
+bool LevelArguments::read(const LineParts &parts, const OperationSignature &signature, LevelCall &call)
 {
-    if (!spec.parameters.empty() && spec.parameters[0].type == Parameter::Waypoints)
-        return readWaypoints(parts, spec.parameters[0], call);
-    if (!checkCount(parts, spec))
+    if (!signature.parameters.empty() && signature.parameters[0].type == Parameter::Waypoints)
+        return readWaypoints(parts, signature.parameters[0], call);
+    if (!checkCount(parts, signature))
         return false;
     bool good = true;
-    for (std::size_t i = 0; i < spec.parameters.size(); ++i)
-        good = readArgument(parts.arguments[i], spec.parameters[i], call) && good;
+    for (std::size_t i = 0; i < signature.parameters.size(); ++i)
+        good = readArgument(parts.arguments[i], signature.parameters[i], call) && good;
     return good;
 }
 
-bool LevelArguments::checkCount(const LineParts &parts, const OperationSpec &spec)
+bool LevelArguments::checkCount(const LineParts &parts, const OperationSignature &signature)
 {
-    const std::size_t wanted = spec.parameters.size(), found = parts.arguments.size();
+    const std::size_t wanted = signature.parameters.size(), found = parts.arguments.size();
     if (wanted == found)
         return true;
     std::string roles;
-    for (const Parameter &parameter : spec.parameters)
+    for (const Parameter &parameter : signature.parameters)
         roles += (roles.empty() ? "" : ", ") + std::string(parameter.role);
-    const std::string takes = std::string(spec.name) + " takes " + std::to_string(wanted) +
+    const std::string takes = std::string(signature.name) + " takes " + std::to_string(wanted) +
                               (wanted == 1 ? " argument" : " arguments") + (roles.empty() ? "" : " (" + roles + ")");
     if (found > wanted)
         return fail(parts.arguments[wanted].column,

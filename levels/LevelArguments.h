@@ -25,7 +25,7 @@ public:
     }
 
     // False when any argument was refused (each one is reported).
-    bool read(const LineParts &parts, const OperationSpec &spec, LevelCall &call);
+    bool read(const LineParts &parts, const OperationSignature &signature, LevelCall &call);
 
 private:
     bool fail(int column, std::string message)
@@ -33,7 +33,7 @@ private:
         problems.add(line, column, std::move(message));
         return false;
     }
-    bool checkCount(const LineParts &parts, const OperationSpec &spec);
+    bool checkCount(const LineParts &parts, const OperationSignature &signature);
     bool readArgument(const LineArgument &argument, const Parameter &parameter, LevelCall &call);
     bool readWaypoints(const LineParts &parts, const Parameter &parameter, LevelCall &call);
     bool readPoint(const LineArgument &argument, const Parameter &parameter, SbVec3f &point);

@@ -45,7 +45,7 @@ std::vector<P> concat(std::vector<P> first, std::initializer_list<P> more)
     return first;
 }
 
-std::vector<OperationSpec> makeTable()
+std::vector<OperationSignature> makeTable()
 {
     using K = PieceKind;
     const P box = piece("box", K::Box), movingBox = piece("moving box", K::MovingBox),
@@ -83,17 +83,17 @@ std::vector<OperationSpec> makeTable()
 
 } // namespace
 
-const std::vector<OperationSpec> &levelOperations()
+const std::vector<OperationSignature> &levelOperations()
 {
-    static const std::vector<OperationSpec> table = makeTable();
+    static const std::vector<OperationSignature> table = makeTable();
     return table;
 }
 
-const OperationSpec *findOperation(const std::string &name)
+const OperationSignature *findOperation(const std::string &name)
 {
-    for (const OperationSpec &spec : levelOperations())
-        if (name == spec.name)
-            return &spec;
+    for (const OperationSignature &signature : levelOperations())
+        if (name == signature.name)
+            return &signature;
     return nullptr;
 }
 

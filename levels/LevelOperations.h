@@ -41,7 +41,7 @@ struct Parameter {
     PieceKind piece = PieceKind::Nothing;
 };
 
-struct OperationSpec {
+struct OperationSignature {
     const char *name;
     LevelOperation operation;
     PieceKind makes; // Nothing: the line may not name a result
@@ -49,5 +49,5 @@ struct OperationSpec {
 };
 
 // Null for a name that is no operation.
-const OperationSpec *findOperation(const std::string &name);
-const std::vector<OperationSpec> &levelOperations();
+const OperationSignature *findOperation(const std::string &name);
+const std::vector<OperationSignature> &levelOperations();

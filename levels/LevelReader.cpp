@@ -24,9 +24,9 @@ private:
         problems.add(line, column, std::move(message));
         return false;
     }
-    bool checkName(const LineParts &parts, const OperationSpec &spec);
+    bool checkName(const LineParts &parts, const OperationSignature &signature);
     bool checkOnce(const LevelCall &call);
-    void record(const LineParts &parts, const OperationSpec &spec, LevelCall call);
+    void record(const LineParts &parts, const OperationSignature &signature, LevelCall call);
 
     LevelProblems &problems;
     LevelDescription level;
@@ -52,33 +52,33 @@ void Reader::readLine(const std::string &text, int number)
     }
     if (parts.operation.text.empty())
         return;
-    const OperationSpec *spec = findOperation(parts.operation.text);
-    if (!spec) {
+    const OperationSignature *signature = findOperation(parts.operation.text);
+    if (!signature) {
         fail(line, parts.operation.column, "unknown operation '" + parts.operation.text + "'");
         return;
     }
     LevelCall call;
-    call.operation = spec->operation;
+    call.operation = signature->operation;
     call.line = line;
     call.column = parts.operation.column;
-    const bool named = checkName(parts, *spec);
-    if (LevelArguments(problems, names, line).read(parts, *spec, call) && named && checkOnce(call))
-        record(parts, *spec, std::move(call));
+    const bool named = checkName(parts, *signature);
+    if (LevelArguments(problems, names, line).read(parts, *signature, call) && named && checkOnce(call))
+        record(parts, *signature, std::move(call));
     else if (named && !parts.name.text.empty())
-        names[parts.name.text] = {spec->makes, -1, line}; // known, so later lines report no more
+        names[parts.name.text] = {signature->makes, -1, line}; // known, so later lines report no more
 }
 
-bool Reader::checkName(const LineParts &parts, const OperationSpec &spec)
+bool Reader::checkName(const LineParts &parts, const OperationSignature &signature)
 {
     const LineWord &name = parts.name;
-    if (spec.makes != PieceKind::Nothing && made[spec.makes] >= pieceLimit(spec.makes))
+    if (signature.makes != PieceKind::Nothing && made[signature.makes] >= pieceLimit(signature.makes))
         return fail(line, parts.operation.column,
-                    std::string("too many ") + pieceKindPlural(spec.makes) + ": a level has at most " +
-                        std::to_string(pieceLimit(spec.makes)));
+                    std::string("too many ") + pieceKindPlural(signature.makes) + ": a level has at most " +
+                        std::to_string(pieceLimit(signature.makes)));
     if (name.text.empty())
         return true;
-    if (spec.makes == PieceKind::Nothing)
-        return fail(line, name.column, std::string(spec.name) + " makes nothing that could be named");
+    if (signature.makes == PieceKind::Nothing)
+        return fail(line, name.column, std::string(signature.name) + " makes nothing that could be named");
     if (!isLevelName(name.text))
         return fail(line, name.column,
                     "'" + name.text +
@@ -99,12 +99,12 @@ bool Reader::checkOnce(const LevelCall &call)
     return first || fail(line, call.column, "already set on line " + std::to_string(earlier->second));
 }
 
-void Reader::record(const LineParts &parts, const OperationSpec &spec, LevelCall call)
+void Reader::record(const LineParts &parts, const OperationSignature &signature, LevelCall call)
 {
-    if (spec.makes != PieceKind::Nothing) {
-        const int index = made[spec.makes]++;
+    if (signature.makes != PieceKind::Nothing) {
+        const int index = made[signature.makes]++;
         if (!parts.name.text.empty())
-            names[parts.name.text] = {spec.makes, index, line};
+            names[parts.name.text] = {signature.makes, index, line};
     }
     level.calls.push_back(std::move(call));
 }

@@ -38,10 +38,10 @@ inline std::string checkLevelErrors(const LevelReading &reading, const std::stri
 inline bool finite(SbVec3f p) { return std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]); }
 
 // The arguments of one accepted call against its operation's parameters.
-inline std::string checkCall(const LevelCall &call, const OperationSpec &spec, std::map<PieceKind, int> &made)
+inline std::string checkCall(const LevelCall &call, const OperationSignature &signature, std::map<PieceKind, int> &made)
 {
     std::size_t points = 0, numbers = 0, integers = 0;
-    for (const Parameter &parameter : spec.parameters) {
+    for (const Parameter &parameter : signature.parameters) {
         switch (parameter.type) {
         case Parameter::Point: ++points; break;
         case Parameter::Waypoints: points = call.points.size(); break;
@@ -50,7 +50,7 @@ inline std::string checkCall(const LevelCall &call, const OperationSpec &spec, s
         case Parameter::Piece: {
             const int index = integers < call.integers.size() ? call.integers[integers] : -1;
             if (index < 0 || index >= made[parameter.piece])
-                return std::string("an index of no earlier ") + pieceKindName(parameter.piece) + " in " + spec.name;
+                return std::string("an index of no earlier ") + pieceKindName(parameter.piece) + " in " + signature.name;
             ++integers;
             break;
         }
@@ -58,17 +58,17 @@ inline std::string checkCall(const LevelCall &call, const OperationSpec &spec, s
         }
     }
     if (call.points.size() != points || call.numbers.size() != numbers || call.integers.size() != integers)
-        return std::string("arguments of the wrong number in ") + spec.name;
-    if (spec.operation == LevelOperation::AddPath && (points == 0 || points > std::size_t(LevelLimits::kMaxWaypoints)))
+        return std::string("arguments of the wrong number in ") + signature.name;
+    if (signature.operation == LevelOperation::AddPath && (points == 0 || points > std::size_t(LevelLimits::kMaxWaypoints)))
         return "a path of no or too many waypoints";
     for (SbVec3f p : call.points)
         if (!finite(p))
-            return std::string("a point that is not finite in ") + spec.name;
+            return std::string("a point that is not finite in ") + signature.name;
     for (float n : call.numbers)
         if (!std::isfinite(n))
-            return std::string("a number that is not finite in ") + spec.name;
-    if (spec.makes != PieceKind::Nothing && ++made[spec.makes] > pieceLimit(spec.makes))
-        return std::string("more ") + pieceKindPlural(spec.makes) + " than a level may have";
+            return std::string("a number that is not finite in ") + signature.name;
+    if (signature.makes != PieceKind::Nothing && ++made[signature.makes] > pieceLimit(signature.makes))
+        return std::string("more ") + pieceKindPlural(signature.makes) + " than a level may have";
     return {};
 }
 
@@ -81,13 +81,13 @@ inline std::string checkLevelFile(const std::string &text)
     std::map<PieceKind, int> made;
     int starts = 0;
     for (const LevelCall &call : reading.level.calls) {
-        const OperationSpec *spec = nullptr;
-        for (const OperationSpec &candidate : levelOperations())
+        const OperationSignature *signature = nullptr;
+        for (const OperationSignature &candidate : levelOperations())
             if (candidate.operation == call.operation)
-                spec = &candidate;
-        if (!spec)
+                signature = &candidate;
+        if (!signature)
             return "a call of no known operation";
-        if (std::string problem = checkCall(call, *spec, made); !problem.empty())
+        if (std::string problem = checkCall(call, *signature, made); !problem.empty())
             return problem;
         starts += call.operation == LevelOperation::SetStartPosition ? 1 : 0;
     }
