@@ -1,7 +1,7 @@
 // The window's own keys in a real game window driven by real Qt events: P,
-// losing the focus and F4 stop the steps and the play clock; P or a click
-// resumes, and the click reaches no world; G shows and hides the ghost;
-// F10 opens the settings from the paused game.
+// losing the focus and F4 stop the steps and the play clock, letting go of
+// what is held; P or a click resumes, and the click reaches no world; G
+// shows and hides the ghost; F10 opens the settings from the paused game.
 #include "render/GL.h"
 
 #include "app/QtFenster.h"
@@ -61,7 +61,7 @@ struct PauseTest : ::testing::Test {
 };
 } // namespace
 
-TEST_F(PauseTest, PStopsStepsAndClockLetsGoOfKeysAndResumes)
+TEST_F(PauseTest, PAndMinimisingStopStepsAndClockAndEscapeStillQuits)
 {
     QTest::keyPress(window, Qt::Key_W);
     QTest::keyClick(window, Qt::Key_P);
@@ -80,13 +80,23 @@ TEST_F(PauseTest, PStopsStepsAndClockLetsGoOfKeysAndResumes)
     EXPECT_FALSE(window->isPaused());
     const int steps = world.count("step");
     EXPECT_TRUE(waitFor([&] { return world.count("step") > steps + 10; }));
+
+    // Minimising pauses too; Escape quits, paused or not.
+    QTest::keyClick(window, Qt::Key_F4);
+    EXPECT_TRUE(window->isPaused());
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(waitFor([&] { return !window->isVisible(); }));
 }
 
-TEST_F(PauseTest, FocusLossPausesAndAClickResumesWithoutReachingTheWorld)
+TEST_F(PauseTest, FocusLossPausesLettingGoAndAClickResumesWithoutReachingTheWorld)
 {
+    QTest::keyPress(window, Qt::Key_W);
+    QTest::mousePress(window, Qt::RightButton);
     QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(window, &out);
     EXPECT_TRUE(window->isPaused());
+    EXPECT_EQ(world.count("keyReleased 87 0"), 1);
+    EXPECT_EQ(world.count("mouseButton 2 0"), 1);
     // Coming back does not resume by itself.
     QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(window, &in);
@@ -100,15 +110,6 @@ TEST_F(PauseTest, FocusLossPausesAndAClickResumesWithoutReachingTheWorld)
     EXPECT_TRUE(waitFor([&] { return world.count("step") > steps + 10; }));
     QTest::mouseClick(window, Qt::LeftButton);
     EXPECT_EQ(world.count("mouseButton 1 1"), 1) << "the next click is the player's again";
-}
-
-TEST_F(PauseTest, MinimisingPausesAndEscapeStillQuits)
-{
-    QTest::keyClick(window, Qt::Key_F4);
-    EXPECT_TRUE(window->isPaused());
-    window->showNormal();
-    QTest::keyClick(window, Qt::Key_Escape);
-    EXPECT_TRUE(waitFor([&] { return !window->isVisible(); }));
 }
 
 TEST_F(PauseTest, F10OpensTheSettingsFromThePausedGameOnly)

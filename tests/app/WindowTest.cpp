@@ -13,7 +13,6 @@
 #include "support/WaitFor.h"
 
 #include <QCursor>
-#include <QFocusEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,16 +153,6 @@ TEST_F(GameWindowTest, MouseMovesAreReportedAgainstTheCentreAndRecentred)
                                     .arg(right.x()).arg(right.y()).arg(centre.x()).arg(centre.y());
     EXPECT_EQ(world.count(expectRight.toStdString()), 1);
     EXPECT_TRUE(waitFor([&] { return QCursor::pos() == centre; }));
-}
-
-TEST_F(GameWindowTest, LosingTheFocusReleasesWhatIsHeld)
-{
-    QTest::keyPress(window, Qt::Key_W);
-    QTest::mousePress(window, Qt::RightButton);
-    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(window, &out);
-    EXPECT_EQ(world.count("keyReleased 87 0"), 1);
-    EXPECT_EQ(world.count("mouseButton 2 0"), 1);
 }
 
 TEST_F(GameWindowTest, PlayTimeAdvancesInWholeSecondsWhileFramesArePainted)

@@ -1,5 +1,4 @@
-// A level's painter: the GL defaults of its set-up, and a frame drawn into
-// a viewport of no height.
+// A level's painter drawing into a viewport of no height.
 #include "render/ComicStyle.h"
 #include "render/GL.h"
 #include "render/LevelPainter.h"
@@ -30,20 +29,6 @@ struct LevelPainting : GlContextTest {
     }
 };
 } // namespace
-
-TEST_F(LevelPainting, SettingUpAppliesTheGlDefaults)
-{
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_LIGHTING);
-    glDepthFunc(GL_ALWAYS);
-    proxy.initializeGL();
-    GLint func = 0;
-    glGetIntegerv(GL_DEPTH_FUNC, &func);
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST) && glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_CULL_FACE) &&
-                glIsEnabled(GL_COLOR_MATERIAL));
-    EXPECT_EQ(func, GL_LESS);
-    EXPECT_NE(painter.getStaticList(), 0u) << "the static faces recorded";
-}
 
 // Qt paints no window of zero height, but a minimised window's resize leaves
 // the world a viewport of zero height to draw into.

@@ -74,18 +74,3 @@ TEST(LevelFilePlay, AGoodEditReplacesTheLevelABadOneKeepsIt)
     EXPECT_EQ(heroPlace(game), SbVec3f(12, 4, 6));
     EXPECT_EQ(runSteps(*game.proxy, 5), 5);
 }
-
-TEST(LevelFilePlay, ABadFileIsRefusedBeforeTheRunStarts)
-{
-    QTemporaryDir folder;
-    const std::string path = folder.filePath("broken.level").toStdString();
-    write(path, "room = addQuadrat (0, 0, 0) 20 12\n");
-    GameObjects game = createGameObjects(Presentation::Headless);
-    World *start = game.proxy->world();
-    const std::vector<std::string> errors = LevelFilePlay(path).install(game);
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors.front().find(":1:"), std::string::npos) << errors.front();
-    EXPECT_EQ(game.proxy->world(), start);
-    LevelFilePlay missing(folder.filePath("none.level").toStdString());
-    EXPECT_FALSE(missing.install(game).empty());
-}

@@ -79,23 +79,6 @@ TEST_F(ProxyTest, SeveralStepsThenOneDrawingAndASwitchEndsTheSteps)
     }
 }
 
-TEST(GameRegistry, WithoutInstanceGettersAreNeutralAndSettersInert)
-{
-    GameRegistry::setLives(5);
-    GameRegistry::setNickname("abc");
-    GameRegistry::setGravity(1, 2, 3);
-    EXPECT_EQ(GameRegistry::getLives(), 0);
-    EXPECT_EQ(GameRegistry::getNickname(), "");
-    EXPECT_EQ(GameRegistry::getGravity(), SbVec3f(0, 0, 0));
-    EXPECT_EQ(GameRegistry::takeNextWorld(), nullptr);
-    EXPECT_EQ(GameRegistry::currentWorld(), nullptr);
-    EXPECT_EQ(GameRegistry::getPlayer(), nullptr);
-    EXPECT_TRUE(GameRegistry::getPlayTime().isNull());
-    EXPECT_EQ(GameRegistry::loadTexture("grass.bmp"), 0u);
-    GameRegistry::nextWorld(); // must not crash
-    GameRegistry::showLastWorld();
-}
-
 TEST_F(ProxyTest, TheRegistryShowsTheLastWorldKeepingItsIndexAndStopsAtTheEnd)
 {
     GameRegistry registry;

@@ -1,4 +1,3 @@
-#include "levels/Level01.h"
 #include "sim/Camera.h"
 #include "sim/GameRegistry.h"
 #include "sim/MovingBoundary.h"
@@ -61,23 +60,6 @@ TEST_F(LevelTest, BuildingIndicesCountTheirOwnListAndBadOnesAreIgnored)
     EXPECT_EQ(level.getMovingBoundaries().size(), 0u);
 }
 
-TEST_F(LevelTest, FirstLevelsGridCellListsEveryFaceInOrderAndTheHeroComesFirst)
-{
-    Level01 first;
-    WorldProxy firstProxy(&first);
-    GameRegistry::setWorldProxy(&firstProxy);
-    firstProxy.initializeGL();
-
-    // The single grid cell lists every static boundary once, in list order.
-    std::vector<int> expected(first.getStaticBoundaries().size());
-    for (size_t i = 0; i < expected.size(); ++i)
-        expected[i] = int(i);
-    EXPECT_EQ(first.getGrid()[0][0][0], expected);
-
-    ASSERT_FALSE(first.getEntities().empty());
-    EXPECT_EQ(first.getEntities()[0], first.getPlayer());
-}
-
 TEST_F(LevelTest, ActorsOutsideTheGridSkipTheStaticTest)
 {
     start(buildRoom);
@@ -137,22 +119,4 @@ TEST_F(LevelTest, ArrowKeysMoveLikeTheLetters)
     EXPECT_TRUE(level.getPlayer()->isMovingForward());
     level.keyReleased(Qt::Key_Up, 0);
     EXPECT_FALSE(level.getPlayer()->isMovingForward());
-}
-
-// The hero's return to the start: game_over.play (its deaths and lives
-// at exact frames after each restart).
-TEST_F(LevelTest, RestartPutsPlatformsBack)
-{
-    start([](TestLevel &l) {
-        buildRoom(l);
-        const SbVec3f route[] = {SbVec3f(2, 2, 2), SbVec3f(8, 2, 2)};
-        const int path = l.addPath(route, 2);
-        l.addMovingQuadrat(SbVec3f(2, 2, 2), 1, 1, 1, path, 0.5f);
-    });
-    const SbVec3f platformStart = level.getMovingBoundaries()[0]->getPosition();
-    for (int i = 0; i < 10; ++i)
-        level.display();
-    EXPECT_NE(level.getMovingBoundaries()[0]->getPosition(), platformStart);
-    level.restart();
-    EXPECT_EQ(level.getMovingBoundaries()[0]->getPosition(), platformStart);
 }
