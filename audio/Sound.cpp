@@ -64,9 +64,10 @@ void Sound::play(int i) const
     alSourcePlay(sources[i]);
 }
 
-std::unique_ptr<const SoundCues> makeFigureSounds(const std::string &firstFile, const std::string &secondFile)
+std::unique_ptr<const SoundCues> makeSoundCues(const std::string &firstFile, const std::string &secondFile,
+                                               bool reportErrors)
 {
     auto sound = std::make_unique<Sound>();
-    sound->setUp(firstFile, secondFile);
+    sound->setUp(firstFile, secondFile, reportErrors);
     return sound;
 }

@@ -33,6 +33,7 @@ struct Sound : SoundCues {
     void play(int i) const override;
 };
 
-// A figure's two sounds set up from their files, for the registry's sound
+// An owner's two sounds set up from their files, for the registry's sound
 // maker (GameRegistry::setSoundMaker).
-std::unique_ptr<const SoundCues> makeFigureSounds(const std::string &firstFile, const std::string &secondFile);
+std::unique_ptr<const SoundCues> makeSoundCues(const std::string &firstFile, const std::string &secondFile,
+                                               bool reportErrors);

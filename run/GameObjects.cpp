@@ -63,11 +63,7 @@ GameObjects createGameObjects(Presentation presentation)
     game.comicStyle = std::make_unique<ComicStyle>();
     game.registry = std::make_unique<GameRegistry>();
     if (drawn)
-        GameRegistry::setSoundMaker(makeFigureSounds);
-    else
-        for (World *world : game.worlds)
-            if (auto *screen = dynamic_cast<EndLevel *>(world))
-                screen->playSilently();
+        GameRegistry::setSoundMaker(makeSoundCues);
     GameRegistry::setWorlds(game.worlds);
     game.proxy = new WorldProxy(GameRegistry::takeNextWorld());
     GameRegistry::setWorldProxy(game.proxy);

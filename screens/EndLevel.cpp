@@ -34,10 +34,9 @@ void EndLevel::configure()
 {
     // Like the hero's sounds, but a failure to make sources is not shown:
     // this screen goes on silent.
-    if (!silent) {
-        sound.setUp(kFanfare, kUnusedSound, false);
-        sound.play(0);
-    }
+    sound = GameRegistry::makeSounds(kFanfare, kUnusedSound, false);
+    if (sound)
+        sound->play(0);
     enterPlayTime();
     useStandardSettings();
 }

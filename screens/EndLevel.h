@@ -1,7 +1,9 @@
 #pragma once
-#include "audio/Sound.h"
 #include "core/HighScoreTable.h"
 #include "sim/Level.h"
+#include "sim/SoundCues.h"
+
+#include <memory>
 
 // The high-score screen that follows the last level. Set-up plays the
 // fanfare and enters the play time under the nickname into the high-score
@@ -17,12 +19,10 @@ public:
     void moveEntities() override;
     // The table as it is on disk now, read afresh for every frame.
     HighScoreTable::Lines shownTable() const;
-    // No fanfare, no audio device: for a game that runs without sound.
-    void playSilently() { silent = true; }
 
 private:
     void enterPlayTime();
 
-    Sound sound; // source 0: the fanfare; source 1 stays silent
-    bool silent = false;
+    // Cue 0: the fanfare; cue 1 stays silent. Null without sound.
+    std::unique_ptr<const SoundCues> sound;
 };

@@ -125,9 +125,10 @@ void GameRegistry::setSoundMaker(SoundMaker maker)
         instance->soundMaker = std::move(maker);
 }
 
-std::unique_ptr<const SoundCues> GameRegistry::makeSounds(const std::string &firstFile, const std::string &secondFile)
+std::unique_ptr<const SoundCues> GameRegistry::makeSounds(const std::string &firstFile, const std::string &secondFile,
+                                                         bool reportErrors)
 {
     if (!instance || !instance->soundMaker)
         return nullptr;
-    return instance->soundMaker(firstFile, secondFile);
+    return instance->soundMaker(firstFile, secondFile, reportErrors);
 }

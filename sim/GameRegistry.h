@@ -74,12 +74,16 @@ public:
     static size_t imageCount();
     static size_t textureCount();
 
-    // Sound: makeSounds hands a figure its two sounds (files as the game
-    // names them) through the maker the audio side installed; without one,
-    // null, and the figure is silent.
-    using SoundMaker = std::function<std::unique_ptr<const SoundCues>(const std::string &, const std::string &)>;
+    // Sound: makeSounds hands a figure (or a screen) its two sounds (files
+    // as the game names them) through the maker the audio side installed;
+    // without one, null, and the owner is silent.
+    // reportErrors: whether failing to make the sounds is shown in a
+    // warning box (a figure's) or passed over quietly (a screen's).
+    using SoundMaker =
+        std::function<std::unique_ptr<const SoundCues>(const std::string &, const std::string &, bool reportErrors)>;
     static void setSoundMaker(SoundMaker maker);
-    static std::unique_ptr<const SoundCues> makeSounds(const std::string &firstFile, const std::string &secondFile);
+    static std::unique_ptr<const SoundCues> makeSounds(const std::string &firstFile, const std::string &secondFile,
+                                                       bool reportErrors = true);
 
 private:
     static GameRegistry *instance;

@@ -26,6 +26,7 @@ const FileCase kBadValues[] = {
     {"turn not finite", "[mouse]\nturnDegrees=nan\n", "bad value 'nan'"},
     {"pitch not a truth", "[mouse]\ninvertPitch=yes\n", "mouse/invertPitch: bad value 'yes'"},
     {"a window key", "[keys]\njump=F1\n", "keys/jump: bad value 'F1'"},
+    {"the reload key", "[keys]\nghost=F5\n", "keys/ghost: bad value 'F5'"},
     {"an arrow", "[keys]\nforward=Up\n", "keys/forward: bad value 'Up'"},
     {"a key with a modifier", "[keys]\nrun=Ctrl+R\n", "keys/run: bad value 'Ctrl+R'"},
     {"no key", "[keys]\npause=\n", "keys/pause: bad value ''"},

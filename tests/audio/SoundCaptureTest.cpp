@@ -80,7 +80,7 @@ TEST_F(SoundChild, DISABLED_PlaysIntoTheCaptureFile)
     const char *mode = std::getenv(kModeVariable);
     ASSERT_NE(mode, nullptr) << "started by SoundCapture only";
     const bool sound = std::string(mode) == "jump";
-    GameRegistry::setSoundMaker(makeFigureSounds); // the figures' sounds, as the game makes them
+    GameRegistry::setSoundMaker(makeSoundCues); // the figures' sounds, as the game makes them
     {
         // The game's own sound (the assets are built before any test).
         auto floor = floorAt(0.0f);
