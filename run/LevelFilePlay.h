@@ -28,8 +28,9 @@ public:
     const std::string &file() const { return path; }
 
 private:
-    // A new level from the file, or null with the errors.
-    ScriptedLevel *read(std::vector<std::string> &errors) const;
+    // A new level from the file, put in the first world's place; null,
+    // with the errors and nothing changed, for a bad file.
+    ScriptedLevel *readIntoPlace(GameObjects &game, std::vector<std::string> &errors) const;
 
     std::string path;
 };
